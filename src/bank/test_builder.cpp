@@ -1,0 +1,75 @@
+#include "bank/test_builder.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace veltrano {
+
+namespace {
+
+// Unbiased Fisher-Yates shuffle of picks 1..count (slot 0 unused).
+void shuffle(OneBasedList<int> &picks, RandomSource &random)
+{
+    for (int k = picks.count(); k >= 2; --k)
+        std::swap(picks.at(k), picks.at(randomIndex(random, k)));
+}
+
+TestItems itemsFor(const OneBasedList<int> &picks, int size, const QuestionBank &bank,
+                   RandomSource &random)
+{
+    TestItems items;
+    for (int k = 1; k <= size; ++k) {
+        TestItem item;
+        fillTestItem(item, picks.at(k), k, bank, random);
+        items.append(item);
+    }
+    return items;
+}
+
+} // namespace
+
+void fillTestItem(TestItem &item, int question, int position, const QuestionBank &bank,
+                  RandomSource &random)
+{
+    item.chosenOption = -1;
+    item.question = question;
+    item.position = position;
+    item.slotChoice = {0, 1, 2, 3, 4};
+    // Eight random swaps; slightly uneven, but every order is possible.
+    for (int i = 0; i < 8; ++i) {
+        const int a = randomIndex(random, 4);
+        const int b = randomIndex(random, 4);
+        std::swap(item.slotChoice.at(a), item.slotChoice.at(b));
+    }
+    item.correctSlot = 0;
+    for (int slot = 1; slot <= 4; ++slot) {
+        if (item.slotChoice.at(slot) == bank.pAnswer(question)) {
+            item.correctSlot = slot;
+            break;
+        }
+    }
+}
+
+TestItems buildTest(const QuestionBank &bank, int testSize, RandomSource &random)
+{
+    const int size = std::min(testSize, bank.questionCount());
+    if (size < 1)
+        return {};
+    OneBasedList<int> picks;
+    for (int q = 1; q <= bank.questionCount(); ++q)
+        picks.append(q);
+    shuffle(picks, random);
+    return itemsFor(picks, size, bank, random);
+}
+
+TestItems buildRedoTest(const QuestionBank &bank, const WrongFlags &flags, RandomSource &random)
+{
+    OneBasedList<int> picks;
+    for (int q = 1; q <= bank.questionCount(); ++q)
+        if (flags.isFlagged(q))
+            picks.append(q);
+    shuffle(picks, random);
+    return itemsFor(picks, picks.count(), bank, random);
+}
+
+} // namespace veltrano

@@ -1,0 +1,18 @@
+#include "windows/main_window.h"
+#include "windows/window_setup.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("veltrano-test"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Veltrano Test"));
+    QApplication::setApplicationVersion(QStringLiteral(VELTRANO_VERSION));
+
+    veltrano::Form1 window;
+    window.adjustSize();
+    veltrano::centreWindow(&window);
+    window.show();
+    return QApplication::exec();
+}

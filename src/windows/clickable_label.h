@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QLabel>
+
+namespace veltrano {
+
+// A label or picture that reacts to a click, for the banner and web links.
+class ClickableLabel : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+
+signals:
+    void clicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent *event) override;
+};
+
+} // namespace veltrano

@@ -1,0 +1,80 @@
+#include "windows/licence_window.h"
+
+#include "windows/platform/web_launcher.h"
+#include "windows/twips.h"
+#include "windows/web_addresses.h"
+#include "windows/window_setup.h"
+
+#include <QFile>
+#include <QKeyEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace veltrano {
+
+QString Form3::agreementText()
+{
+    QFile file(QStringLiteral(":/licence.txt"));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(file.readAll());
+}
+
+Form3::Form3(bool agreementPending, QWidget *parent)
+    : QDialog(parent), agreementPending_(agreementPending)
+{
+    setObjectName(QStringLiteral("Form3"));
+    setWindowTitle(QStringLiteral("License"));
+    setFixedClientSize(this, 10500, 6360);
+
+    Text1 = new QPlainTextEdit(this);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setGeometry(twipsRect(480, 240, 8055, 5775));
+    Text1->setReadOnly(true);
+    Text1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Text1->setPlainText(agreementText());
+
+    Command1 =
+        new QPushButton(agreementPending ? QStringLiteral("&Accept") : QStringLiteral("OK"), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setGeometry(twipsRect(8880, 480, 1335, 495));
+    Command1->setDefault(true);
+    Command2 = new QPushButton(QStringLiteral("Not Accept"), this);
+    Command2->setObjectName(QStringLiteral("Command2"));
+    Command2->setGeometry(twipsRect(8880, 1320, 1335, 495));
+    Command2->setVisible(agreementPending);
+
+    connect(Command1, &QPushButton::clicked, this, &Form3::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &Form3::Command2_Click);
+    Command1->setFocus();
+}
+
+void Form3::Command1_Click()
+{
+    accept();
+}
+
+void Form3::Command2_Click()
+{
+    platform::openWebPage(QString::fromLatin1(web::licenceDeclinedPage));
+    reject();
+}
+
+void Form3::keyPressEvent(QKeyEvent *event)
+{
+    // Escape is the window's cancel key: it closes the text from the menu, but
+    // never stands in for an answer to a pending agreement.
+    if (event->key() == Qt::Key_Escape && agreementPending_) {
+        event->accept();
+        return;
+    }
+    if (event->key() == Qt::Key_Escape) {
+        Command1_Click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+} // namespace veltrano

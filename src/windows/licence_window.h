@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QDialog>
+
+class QPlainTextEdit;
+class QPushButton;
+
+namespace veltrano {
+
+// "License": the licence agreement. On the first run it waits for the user's
+// answer ("&Accept" or "Not Accept"); from the menu it only shows the text.
+class Form3 : public QDialog {
+    Q_OBJECT
+public:
+    explicit Form3(bool agreementPending, QWidget *parent = nullptr);
+
+    // The agreement text shipped with the program.
+    static QString agreementText();
+
+    void Command1_Click(); // "OK" / "&Accept"
+    void Command2_Click(); // "Not Accept"
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    bool agreementPending_;
+    QPlainTextEdit *Text1 = nullptr;
+    QPushButton *Command1 = nullptr; // "OK", "&Accept" on the first run
+    QPushButton *Command2 = nullptr; // "Not Accept", first run only
+};
+
+} // namespace veltrano

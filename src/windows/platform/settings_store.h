@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+
+namespace veltrano::platform {
+
+// The per-user settings store, addressed by section and key, holding text
+// values. By default it is the program's own native store (organisation and
+// application "OrviTest"; on Linux ~/.config/OrviTest/OrviTest.conf); tests
+// and tools may name an INI file instead.
+class SettingsStore {
+public:
+    SettingsStore();
+    explicit SettingsStore(QString iniFilePath);
+
+    // The stored text, or fallback when the key is missing or cannot be read.
+    QString read(const QString &section, const QString &key, const QString &fallback) const;
+
+    // Writes and flushes the value. Returns false, with a reason in *error,
+    // when it could not be written; the earlier file is then left as it was.
+    bool write(const QString &section, const QString &key, const QString &value,
+               QString *error = nullptr);
+
+    // Where the values live, for messages.
+    QString fileName() const;
+
+private:
+    QString iniFilePath_; // empty: the native store
+};
+
+} // namespace veltrano::platform

@@ -1,0 +1,17 @@
+#pragma once
+
+namespace veltrano::web {
+
+// Every web page the program opens. Our own pages live under a reserved
+// example domain; the partner site is the official study guide of the country
+// whose civics the built-in questions cover.
+inline constexpr char homePage[] = "https://veltrano.example.org/";
+inline constexpr char onlineTestPage[] = "https://veltrano.example.org/online-test";
+inline constexpr char sampleTestPage[] = "https://veltrano.example.org/sample-test";
+inline constexpr char licenceDeclinedPage[] = "https://veltrano.example.org/license-declined";
+inline constexpr char partnerSite[] = "https://www.canada.ca/en/immigration-refugees-citizenship/"
+                                      "corporate/publications-manuals/discover-canada.html";
+// Shown on the About window's link label.
+inline constexpr char homePageLabel[] = "veltrano.example.org";
+
+} // namespace veltrano::web

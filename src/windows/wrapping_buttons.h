@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace veltrano {
+
+// An option button whose text wraps inside its rectangle instead of being cut
+// off. The whole rectangle takes the click.
+class WrappingRadioButton : public QRadioButton {
+    Q_OBJECT
+public:
+    using QRadioButton::QRadioButton;
+
+    // The rectangle the text is drawn in, for layout checks.
+    QRect textRect() const;
+    static constexpr int textFlags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    bool hitButton(const QPoint &pos) const override;
+};
+
+// A push button whose caption wraps onto a second line when it does not fit.
+class WrappingPushButton : public QPushButton {
+    Q_OBJECT
+public:
+    using QPushButton::QPushButton;
+
+    QRect textRect() const;
+    static constexpr int textFlags = Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+};
+
+} // namespace veltrano

@@ -1,0 +1,247 @@
+#include "practice/practice_test.h"
+#include "test_registry.h"
+
+#include <QTest>
+
+using namespace veltrano;
+
+namespace {
+
+int correctOption(const TestItem &item)
+{
+    return item.correctSlot - 1;
+}
+int wrongOption(const TestItem &item)
+{
+    return item.correctSlot % 4;
+}
+
+// Answers every question of a running test: wrong at the given positions,
+// unanswered where skip holds them, correct elsewhere.
+void answerAll(PracticeTest &test, const QList<int> &wrong, const QList<int> &skip = {})
+{
+    while (test.previous()) {
+    }
+    for (int position = 1;; ++position) {
+        const TestItem &item = test.currentItem();
+        if (skip.contains(position))
+            test.choose(0, false);
+        else
+            test.choose(wrong.contains(position) ? wrongOption(item) : correctOption(item), true);
+        if (!test.next())
+            break;
+    }
+}
+
+QList<int> wrongPositions(const PracticeTest &test)
+{
+    QList<int> positions;
+    for (int k = 1; k <= test.wrongList().count(); ++k)
+        positions.append(test.wrongList().at(k));
+    return positions;
+}
+
+} // namespace
+
+class PracticeTestTest : public QObject {
+    Q_OBJECT
+
+    QuestionBank bank;
+    SystemRandomSource random{42};
+
+private slots:
+    void initTestCase() { bank.inlineread(); }
+
+    void sizeComesFromTheListText()
+    {
+        QCOMPARE(PracticeTest::parseTestSize(QStringLiteral("5 Questions")), 5);
+        QCOMPARE(PracticeTest::parseTestSize(QStringLiteral("165 Questions(ALL)")), 165);
+        QCOMPARE(PracticeTest::parseTestSize(QStringLiteral("Questions")), 0);
+        QCOMPARE(PracticeTest::parseTestSize(QString()), 0);
+    }
+
+    void answersAndMovesThroughATest()
+    {
+        PracticeTest test(bank, random);
+        QVERIFY(test.testIdle());
+        QVERIFY(!test.isReviewing());
+        QVERIFY(!test.start(0)); // no question: nothing starts
+        QVERIFY(test.testIdle());
+
+        QVERIFY(test.start(5));
+        QVERIFY(!test.testIdle());
+        QVERIFY(test.restartNeedsConfirmation());
+        QCOMPARE(test.testSize(), 5);
+        QCOMPARE(test.currentPos(), 1);
+        QVERIFY(!test.canGoPrevious());
+        QVERIFY(test.canGoNext());
+        QVERIFY(!test.previous());
+
+        QVERIFY(test.choose(1, true));
+        QVERIFY(test.next());
+        QCOMPARE(test.currentItem().chosenOption, -1);
+        QVERIFY(test.previous());
+        QCOMPARE(test.currentItem().chosenOption, 1);
+        QVERIFY(test.choose(1, false)); // an option reported as not chosen clears the answer
+        QCOMPARE(test.currentItem().chosenOption, -1);
+        QVERIFY(!test.choose(4, true));
+
+        QVERIFY(test.finishNeedsConfirmation());
+        while (test.next()) {
+        }
+        QCOMPARE(test.currentPos(), 5);
+        QVERIFY(test.reachedLast());
+        QVERIFY(!test.canGoNext());
+        QVERIFY(test.previous());
+        QVERIFY(!test.finishNeedsConfirmation()); // reached once is enough
+
+        // Restarting clears the reach and builds afresh.
+        QVERIFY(test.start(10));
+        QCOMPARE(test.testSize(), 10);
+        QVERIFY(!test.reachedLast());
+
+        QVERIFY(test.start(1));
+        QVERIFY(!test.canGoPrevious());
+        QVERIFY(!test.canGoNext());
+        QVERIFY(!test.finishNeedsConfirmation());
+    }
+
+    void marksAndKeepsTheHistory()
+    {
+        PracticeTest test(bank, random);
+        test.start(5);
+        answerAll(test, {}, {1, 2, 3, 4, 5});
+        test.markExam();
+        QCOMPARE(test.correctCount(), 0);
+        QCOMPARE(wrongPositions(test), QList<int>({1, 2, 3, 4, 5}));
+        for (int k = 1; k <= 5; ++k)
+            QCOMPARE(test.wrongFlags().at(test.item(k).question), 1);
+
+        answerAll(test, {});
+        test.markExam();
+        QCOMPARE(test.correctCount(), 5);
+        QCOMPARE(test.wrongCount(), 0);
+        QVERIFY(!test.anyFlagged());
+
+        answerAll(test, {2, 4}, {5});
+        test.markExam();
+        QCOMPARE(test.correctCount(), 2);
+        QCOMPARE(wrongPositions(test), QList<int>({2, 4, 5}));
+        QCOMPARE(test.correctCount() + test.wrongCount(), test.testSize());
+        QCOMPARE(test.wrongFlags().at(test.item(1).question), 0);
+        QCOMPARE(test.wrongFlags().at(test.item(4).question), 1);
+    }
+
+    void verdictsSayWhatToShow()
+    {
+        PracticeTest test(bank, random);
+        test.start(3);
+        const TestItem first = test.currentItem();
+        test.choose(correctOption(first), true);
+        Verdict verdict = test.checkAnswer();
+        QVERIFY(verdict.correct);
+        QCOMPARE(verdict.text, QStringLiteral("Your answer is CORRECT."));
+        QCOMPARE(verdict.correctSlot, first.correctSlot);
+
+        test.choose(wrongOption(first), true);
+        verdict = test.checkAnswer();
+        QVERIFY(!verdict.correct);
+        QCOMPARE(verdict.chosenOption, wrongOption(first));
+        QCOMPARE(verdict.text, QStringLiteral("Your answer is WRONG, the correct answer is ") +
+                                   QChar(u'A' + first.correctSlot - 1));
+        QCOMPARE(test.wrongFlags().at(first.question), 1);
+
+        test.choose(0, false);
+        verdict = test.checkAnswer();
+        QVERIFY(!verdict.correct);
+        QCOMPARE(verdict.chosenOption, -1); // only the correct choice gets a mark
+    }
+
+    void reviewWalksTheWrongAnswers()
+    {
+        PracticeTest test(bank, random);
+        test.start(10);
+        answerAll(test, {2, 5, 9});
+        test.finish(true);
+        QVERIFY(test.testIdle());
+        QVERIFY(test.isReviewing());
+        QVERIFY(test.wrongOnlyView());
+        QCOMPARE(test.currentPos(), 2);
+        QVERIFY(!test.canGoPrevious());
+        QVERIFY(test.next());
+        QCOMPARE(test.currentPos(), 5);
+        QVERIFY(test.next());
+        QCOMPARE(test.currentPos(), 9);
+        QVERIFY(!test.canGoNext());
+        QVERIFY(!test.next());
+        QVERIFY(test.previous());
+        QVERIFY(test.previous());
+        QCOMPARE(test.currentPos(), 2);
+        QVERIFY(!test.previous());
+
+        test.setWrongOnlyView(false);
+        QCOMPARE(test.currentPos(), 1);
+        QVERIFY(test.next());
+        QCOMPARE(test.currentPos(), 2);
+
+        // A finished test's answers are locked.
+        const int recorded = test.currentItem().chosenOption;
+        QVERIFY(!test.choose(correctOption(test.currentItem()), true));
+        QCOMPARE(test.currentItem().chosenOption, recorded);
+
+        // All correct: no wrong-only view even with the box ticked.
+        test.start(4);
+        answerAll(test, {});
+        test.finish(true);
+        QVERIFY(!test.wrongOnlyView());
+        QCOMPARE(test.currentPos(), 1);
+    }
+
+    void historyDrivesRedoTests()
+    {
+        PracticeTest test(bank, random);
+        test.loadHistory(QString());
+        QVERIFY(!test.hasRedoHistory());
+        test.setRedoRequested(true);
+        QVERIFY(!test.start(5)); // nothing to redo: nothing starts
+        QVERIFY(test.testIdle());
+
+        QString stored(165, u'0');
+        stored[16] = u'1';
+        stored[99] = u'7';
+        test.loadHistory(stored);
+        QVERIFY(test.hasRedoHistory());
+        QVERIFY(test.start(50)); // a redo ignores the size asked for
+        QVERIFY(!test.redoRequested());
+        QCOMPARE(test.testSize(), 2);
+        QList<int> questions{test.item(1).question, test.item(2).question};
+        std::sort(questions.begin(), questions.end());
+        QCOMPARE(questions, QList<int>({17, 100}));
+
+        // Answer question 17 correctly, leave 100: the 7 becomes a 1.
+        for (int k = 1; k <= 2; ++k) {
+            if (test.currentItem().question == 17)
+                test.choose(correctOption(test.currentItem()), true);
+            test.next();
+        }
+        test.finish(false);
+        QString expected(165, u'0');
+        expected[99] = u'1';
+        QCOMPARE(test.historyToStore(), expected);
+        QVERIFY(test.hasRedoHistory());
+
+        test.clearHistory();
+        QVERIFY(!test.hasRedoHistory());
+        QCOMPARE(test.historyToStore(), QString(165, u'0'));
+
+        // A stored 7 stays a 7 until its question is checked again.
+        stored.fill(u'0');
+        stored[2] = u'7';
+        test.loadHistory(stored + QStringLiteral("junk"));
+        test.start(1);
+        QCOMPARE(test.historyToStore().at(2), u'7');
+    }
+};
+
+VELTRANO_REGISTER_TEST(PracticeTestTest)
+#include "test_practice_test.moc"

@@ -1,0 +1,147 @@
+// Walks the real program through the states a user sees and saves a PNG of
+// the screen in each: start-up, a running test, the result window, a review
+// showing a wrong answer, the first-run licence and the About window.
+// Run under a display (scripts/screenshots.sh starts Xvfb for it).
+
+#include "windows/main_window.h"
+#include "windows/window_setup.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+QString outputDir;
+
+void settle(int ms = 150)
+{
+    QTest::qWait(ms);
+}
+
+void shoot(const QString &name)
+{
+    settle();
+    const QPixmap screen = QGuiApplication::primaryScreen()->grabWindow(0);
+    const QString path = QDir(outputDir).filePath(name + QStringLiteral(".png"));
+    if (!screen.save(path))
+        std::fprintf(stderr, "could not save %s\n", qPrintable(path));
+    else
+        std::printf("%s\n", qPrintable(path));
+}
+
+template <typename T = QAbstractButton> T *find(QWidget *parent, const char *name)
+{
+    T *widget = parent->findChild<T *>(QString::fromLatin1(name));
+    if (!widget)
+        qFatal("no widget %s", name);
+    return widget;
+}
+
+// Does something with the next modal window, then presses its button.
+void onNextModal(std::function<void(QWidget *)> act, const char *button)
+{
+    auto *timer = new QTimer(qApp);
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, act, button] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal)
+            return;
+        timer->stop();
+        timer->deleteLater();
+        settle(300);
+        if (act)
+            act(modal);
+        if (auto *b = modal->findChild<QAbstractButton *>(QString::fromLatin1(button)))
+            b->click();
+        else
+            modal->close();
+    });
+    timer->start(20);
+}
+
+// Moves to the question whose text is the longest of the test.
+void showLongestQuestion(veltrano::Form1 &window)
+{
+    const veltrano::PracticeTest &test = window.practiceTest();
+    const veltrano::QuestionBank &bank = window.questionBank();
+    int best = 1;
+    for (int k = 1; k <= test.testSize(); ++k)
+        if (bank.pQuestion(test.item(k).question).size() >
+            bank.pQuestion(test.item(best).question).size())
+            best = k;
+    while (test.currentPos() < best)
+        find(&window, "Command4")->click();
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QTemporaryDir configHome; // a first run, away from the user's own settings
+    qputenv("XDG_CONFIG_HOME", configHome.path().toLocal8Bit());
+    QApplication app(argc, argv);
+    QApplication::setApplicationDisplayName(QStringLiteral("Veltrano Test"));
+    outputDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("shots");
+    QDir().mkpath(outputDir);
+
+    veltrano::Form1 window;
+    window.adjustSize();
+    veltrano::centreWindow(&window);
+    window.show();
+
+    onNextModal([](QWidget *) { shoot(QStringLiteral("licence-first-run")); }, "Command1");
+    settle(1200);
+    shoot(QStringLiteral("startup"));
+
+    find<QComboBox>(&window, "Combo1")->setCurrentIndex(5);
+    find(&window, "Command2")->click();
+    showLongestQuestion(window);
+    find(&window, "Option1_2")->click();
+    shoot(QStringLiteral("running-test"));
+
+    // Answer the first question wrongly, then finish at once.
+    while (window.practiceTest().currentPos() > 1)
+        find(&window, "Command3")->click();
+    const int wrong = window.practiceTest().currentItem().correctSlot % 4;
+    find(&window, QStringLiteral("Option1_%1").arg(wrong).toLatin1().constData())->click();
+    // Say Yes to "finish now?", then photograph the result window.
+    QTimer::singleShot(0, [] {
+        auto *timer = new QTimer(qApp);
+        QObject::connect(timer, &QTimer::timeout, timer, [timer] {
+            QWidget *modal = QApplication::activeModalWidget();
+            if (!modal)
+                return;
+            if (modal->objectName() == QStringLiteral("messageBox")) {
+                const auto buttons = modal->findChildren<QAbstractButton *>();
+                for (QAbstractButton *b : buttons)
+                    if (b->text().contains(QStringLiteral("Yes")))
+                        b->click();
+                return;
+            }
+            timer->stop();
+            timer->deleteLater();
+            settle(300);
+            shoot(QStringLiteral("result"));
+            find(modal, "Command1")->click();
+        });
+        timer->start(20);
+    });
+    find(&window, "Command6")->click();
+    settle(300);
+    shoot(QStringLiteral("review"));
+
+    onNextModal([](QWidget *) { shoot(QStringLiteral("about")); }, "Command1");
+    QMetaObject::invokeMethod(
+        &window, [&window] { window.other_Click(); }, Qt::QueuedConnection);
+    settle(1500);
+    return 0;
+}
