@@ -1,0 +1,232 @@
+#include "test_registry.h"
+#include "window_test_support.h"
+#include "windows/about_window.h"
+#include "windows/licence_window.h"
+#include "windows/platform/message_box.h"
+#include "windows/platform/web_launcher.h"
+#include "windows/result_window.h"
+#include "windows/web_addresses.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSettings>
+
+using namespace veltrano;
+using namespace testing;
+
+namespace {
+
+// Records every launch attempt; the first `failures` programs fail to start.
+struct FakeLaunchers {
+    QStringList started; // "program arg1 arg2 ..."
+    QStringList opened;
+    int failures = 0;
+
+    FakeLaunchers()
+    {
+        platform::setWebLaunchers(
+            [this](const QString &program, const QStringList &arguments) {
+                started.append((QStringList{program} + arguments).join(u' '));
+                return started.size() > failures;
+            },
+            [this](const QString &address) {
+                opened.append(address);
+                return false;
+            });
+    }
+    ~FakeLaunchers() { platform::resetWebLaunchers(); }
+
+    QString lastAddress() const
+    {
+        return started.isEmpty() ? QString() : started.last().section(u' ', -1);
+    }
+};
+
+void verifyFixedWindow(const QWidget &window, QSize clientSize)
+{
+    QCOMPARE(window.minimumSize(), clientSize);
+    QCOMPARE(window.maximumSize(), clientSize);
+    QVERIFY(!(window.windowFlags() & Qt::WindowMinimizeButtonHint));
+    QVERIFY(!(window.windowFlags() & Qt::WindowMaximizeButtonHint));
+    QVERIFY(!window.windowIcon().isNull());
+}
+
+QString marker()
+{
+    return QSettings(settingsFile(), QSettings::IniFormat).value("aaa/zzz").toString();
+}
+
+} // namespace
+
+class AuxiliaryWindowsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        writeSettings("[aaa]\nzzz=1\n");
+        platform::MessageBox::takeShownTexts();
+    }
+
+    void cleanup() { QTRY_VERIFY(!QApplication::activeModalWidget()); }
+
+    void windowsKeepTheirLayout()
+    {
+        Form1 window;
+        window.show();
+        QCOMPARE(window.centralWidget()->size(), QSize(705, 507));
+        QVERIFY(!(window.windowFlags() & Qt::WindowMaximizeButtonHint));
+        QVERIFY(!(window.windowFlags() & Qt::WindowMinimizeButtonHint));
+        QVERIFY(!window.windowIcon().isNull());
+        for (const char *hidden : {"Command5", "Command1", "Command9", "Image3", "Frame1"})
+            QVERIFY2(!child<QWidget>(window, hidden)->isVisible(), hidden);
+        QVERIFY(!child<QComboBox>(window, "Combo1")->isEditable());
+        QCOMPARE(child<QAbstractButton>(window, "Command7")->text(),
+                 QStringLiteral("&Redo Incorrect Questions"));
+        QCOMPARE(child<QAbstractButton>(window, "Command8")->text(),
+                 QStringLiteral("&Clear Incorrect History"));
+        QCOMPARE(child<QAbstractButton>(window, "Command10")->text(),
+                 QStringLiteral("&Info Center"));
+
+        QStringList menu;
+        for (const QAction *action : window.menuBar()->actions())
+            menu.append(action->objectName() + u'=' + action->text());
+        QCOMPARE(menu, QStringList(
+                           {"mabout=&About", "mlic=&License", "other=&Other Info", "mexit=E&xit"}));
+
+        // The banner lies over the placeholder; photograph and slogan show.
+        const auto *banner = child<QLabel>(window, "Picture1");
+        QCOMPARE(banner->geometry(), child<QLabel>(window, "Label4")->geometry());
+        const auto *slogan = child<QLabel>(window, "Label5");
+        QVERIFY(slogan->isVisible() && slogan->text() != QStringLiteral("Label5"));
+        QCOMPARE(slogan->y(), banner->height() - slogan->height() - 7);
+        QCOMPARE(slogan->cursor().shape(), Qt::PointingHandCursor);
+        QVERIFY(!child<QLabel>(window, "Image4")->pixmap().isNull());
+        QVERIFY(child<QLabel>(window, "Image4")->isVisible());
+
+        Form2 result(5, 3, &window);
+        QCOMPARE(result.windowTitle(), QStringLiteral("Test Result"));
+        verifyFixedWindow(result, QSize(376, 311));
+        Form3 licence(false, &window);
+        QCOMPARE(licence.windowTitle(), QStringLiteral("License"));
+        verifyFixedWindow(licence, QSize(700, 424));
+        Form4 about(&window);
+        QCOMPARE(about.windowTitle(), QStringLiteral("About"));
+        verifyFixedWindow(about, QSize(660, 329));
+    }
+
+    void licenceFromTheMenuShowsOnlyOk()
+    {
+        Form1 window;
+        window.show();
+        QTest::qWait(700); // past the first-run check: nothing is shown
+        QVERIFY(!QApplication::activeModalWidget());
+        answerNextModal("Command1", [](QWidget *licence) {
+            QCOMPARE(licence->windowTitle(), QStringLiteral("License"));
+            QCOMPARE(child<QAbstractButton>(*licence, "Command1")->text(), QStringLiteral("OK"));
+            QVERIFY(!child<QWidget>(*licence, "Command2")->isVisible());
+            const auto *text = child<QPlainTextEdit>(*licence, "Text1");
+            QVERIFY(text->isReadOnly());
+            QVERIFY(text->toPlainText().startsWith(QStringLiteral("LICENSE AGREEMENT")));
+            QVERIFY(text->toPlainText().size() > 1200);
+        });
+        window.findChild<QAction *>("mlic")->trigger();
+        QVERIFY(window.isVisible());
+    }
+
+    void firstRunAsksOnce()
+    {
+        removeSettings();
+        {
+            Form1 window;
+            window.show();
+            bool pending = false;
+            answerNextModal("Command1", [&](QWidget *licence) {
+                pending = !window.agreementSettled();
+                QCOMPARE(child<QAbstractButton>(*licence, "Command1")->text(),
+                         QStringLiteral("&Accept"));
+                QVERIFY(child<QWidget>(*licence, "Command2")->isVisible());
+                QCOMPARE(marker(), QStringLiteral("1")); // marked before asking
+            });
+            QTRY_VERIFY(window.agreementSettled() && pending);
+            QVERIFY(window.isVisible());
+        }
+
+        // Declined: the declined page opens and the program ends; the next
+        // run does not ask again.
+        removeSettings();
+        FakeLaunchers launchers;
+        {
+            Form1 window;
+            window.show();
+            answerNextModal("Command2");
+            QTRY_VERIFY(!window.isVisible());
+            QCOMPARE(launchers.lastAddress(), QString::fromLatin1(web::licenceDeclinedPage));
+        }
+        {
+            Form1 window;
+            window.show();
+            QTest::qWait(700);
+            QVERIFY(!QApplication::activeModalWidget());
+            QVERIFY(window.isVisible());
+        }
+    }
+
+    void openWebPageTriesInTurnAndStaysSilent()
+    {
+        FakeLaunchers launchers;
+        const QList<platform::LaunchCommand> commands = platform::webLaunchCommands();
+        QVERIFY(!commands.isEmpty());
+#if defined(Q_OS_LINUX)
+        QCOMPARE(commands.first().program, QStringLiteral("xdg-open"));
+#endif
+        platform::openWebPage(QStringLiteral("https://example.org/a b"));
+        QCOMPARE(launchers.started.size(), 1); // the first that starts ends the search
+        QVERIFY(launchers.opened.isEmpty());
+
+        launchers.started.clear();
+        launchers.failures = 100;
+        platform::openWebPage(QStringLiteral("https://example.org/"));
+        QCOMPARE(launchers.started.size(), commands.size());
+        for (int i = 0; i < commands.size(); ++i)
+            QVERIFY(launchers.started.at(i).startsWith(commands.at(i).program));
+        QCOMPARE(launchers.opened, QStringList{"https://example.org/"});
+        QVERIFY(platform::MessageBox::takeShownTexts().isEmpty());
+    }
+
+    void linksOpenTheirPages()
+    {
+        FakeLaunchers launchers;
+        Form1 window;
+        window.show();
+        const auto clickedOpens = [&](QWidget *target, const char *address) {
+            QTest::mouseClick(target, Qt::LeftButton, {},
+                              QPoint(target->width() - 3, target->height() / 2));
+            QCOMPARE(launchers.lastAddress(), QString::fromLatin1(address));
+            launchers.started.clear();
+        };
+        clickedOpens(child<QWidget>(window, "Command10"), web::homePage);
+        clickedOpens(child<QWidget>(window, "Image4"), web::homePage);
+        clickedOpens(child<QWidget>(window, "Image3"), web::partnerSite);
+        clickedOpens(child<QWidget>(window, "Picture1"), web::sampleTestPage);
+        clickedOpens(child<QWidget>(window, "Label5"), web::sampleTestPage);
+
+        Form4 about(&window);
+        about.show();
+        clickedOpens(child<QWidget>(about, "Command2"), web::homePage);
+        clickedOpens(child<QWidget>(about, "Command3"), web::onlineTestPage);
+        clickedOpens(child<QWidget>(about, "Label4"), web::homePage);
+        QCOMPARE(child<QLabel>(about, "Label3")->text(),
+                 QStringLiteral("For more hints about the Veltrano test, please visit: "));
+        QVERIFY(child<QLabel>(about, "Label1")
+                    ->text()
+                    .startsWith(QStringLiteral("Veltrano Test V3.68")));
+        QVERIFY(child<QPushButton>(about, "Command1")->isDefault());
+    }
+};
+
+VELTRANO_REGISTER_TEST(AuxiliaryWindowsTest)
+#include "test_auxiliary_windows.moc"
