@@ -111,6 +111,7 @@ bool PracticeTest::isCorrect(int position)
     const TestItem &item = items_.at(position);
     const bool correct = item.isAnsweredCorrectly();
     wrongFlags_.set(item.question, correct ? 0 : 1);
+    checkedSinceStore_.at(QuestionBank::checkedQuestion(item.question)) = true;
     return correct;
 }
 
@@ -152,18 +153,28 @@ void PracticeTest::finish(bool wrongOnlyTicked)
 void PracticeTest::loadHistory(const QString &stored)
 {
     wrongFlags_ = decodeHistory(stored, bank_.questionCount());
+    checkedSinceStore_.fill(false);
     refreshRedoHistory();
 }
 
-QString PracticeTest::historyToStore()
+QString PracticeTest::mergedHistory(const QString &storedNow) const
 {
-    refreshRedoHistory();
-    return encodeHistory(wrongFlags_, bank_.questionCount());
+    WrongFlags merged = decodeHistory(storedNow, bank_.questionCount());
+    for (int q = 1; q <= bank_.questionCount(); ++q)
+        if (checkedSinceStore_.at(q))
+            merged.set(q, wrongFlags_.at(q));
+    return encodeHistory(merged, bank_.questionCount());
+}
+
+void PracticeTest::historyStored(const QString &stored)
+{
+    loadHistory(stored);
 }
 
 void PracticeTest::clearHistory()
 {
     wrongFlags_.clear();
+    checkedSinceStore_.fill(true);
     hasRedoHistory_ = false;
 }
 

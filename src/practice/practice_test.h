@@ -7,6 +7,8 @@
 
 #include <QString>
 
+#include <array>
+
 namespace veltrano {
 
 // The verdict on one answered (or unanswered) test item.
@@ -86,8 +88,15 @@ public:
     bool hasRedoHistory() const { return hasRedoHistory_; }
     bool anyFlagged() const { return wrongFlags_.anyFlagged(bank_.questionCount()); }
     void loadHistory(const QString &stored);
-    // The value to store now; also recomputes hasRedoHistory.
-    QString historyToStore();
+    // The value to store when storedNow is what the settings hold at this
+    // moment (another copy of the program may have stored since this one
+    // loaded): the flags this copy checked since its last load or store,
+    // every other digit as stored.
+    QString mergedHistory(const QString &storedNow) const;
+    // The merged value was stored: it is now this copy's history too.
+    void historyStored(const QString &stored);
+    // Empties the history; until it is stored, every question counts as
+    // checked, so that a later store writes the emptied history whole.
     void clearHistory();
     void refreshRedoHistory() { hasRedoHistory_ = anyFlagged(); }
 
@@ -106,6 +115,8 @@ private:
     OneBasedList<int> wrongList_;
     int wrongCursor_ = 0;
     WrongFlags wrongFlags_;
+    // Questions checked since the history was last loaded or stored.
+    std::array<bool, QuestionBank::capacity + 1> checkedSinceStore_{};
     bool hasRedoHistory_ = false;
 };
 

@@ -468,16 +468,28 @@ void Form1::loadRedo()
 
 void Form1::saveRedo()
 {
-    const QString value = test_.historyToStore();
+    // Another copy of the program may have stored since this one loaded:
+    // only the questions checked here are written over.
+    QString stored;
+    QString reason;
+    const bool saved = settings_.update(
+        historySection, historyKey, emptyHistory(bank_.questionCount()),
+        [this, &stored](const QString &storedNow) {
+            stored = test_.mergedHistory(storedNow);
+            return stored;
+        },
+        &reason);
+    if (saved)
+        test_.historyStored(stored);
+    else
+        test_.refreshRedoHistory();
     refreshHistoryButtons();
-    storeHistory(value);
+    if (!saved)
+        reportUnsavedHistory(reason);
 }
 
-void Form1::storeHistory(const QString &value)
+void Form1::reportUnsavedHistory(const QString &reason)
 {
-    QString reason;
-    if (settings_.write(historySection, historyKey, value, &reason))
-        return;
     platform::MessageBox::inform(
         this, QStringLiteral("The incorrect-question history could not be saved.\n%1\n"
                              "It is kept while the program runs and saved again at the next "
@@ -506,7 +518,12 @@ void Form1::Command8_Click()
         return;
     test_.clearHistory();
     refreshHistoryButtons();
-    storeHistory(emptyHistory(bank_.questionCount()));
+    const QString empty = emptyHistory(bank_.questionCount());
+    QString reason;
+    if (settings_.write(historySection, historyKey, empty, &reason))
+        test_.historyStored(empty);
+    else
+        reportUnsavedHistory(reason);
 }
 
 } // namespace veltrano

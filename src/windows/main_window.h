@@ -77,7 +77,7 @@ private:
     void placeMark(QLabel *mark, int optionIndex);
     void refreshHistoryButtons();
     void showScores();
-    void storeHistory(const QString &value);
+    void reportUnsavedHistory(const QString &reason);
 
     QuestionBank bank_;
     platform::SettingsStore settings_;

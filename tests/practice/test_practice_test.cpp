@@ -1,3 +1,4 @@
+#include "practice/history_codec.h"
 #include "practice/practice_test.h"
 #include "test_registry.h"
 
@@ -197,6 +198,37 @@ private slots:
         QCOMPARE(test.currentPos(), 1);
     }
 
+    // Another copy of the program stored since this one loaded: a store keeps
+    // its digits and writes over only the questions checked here.
+    void mergesWithAnotherCopysHistory()
+    {
+        PracticeTest test(bank, random);
+        test.loadHistory(QString(165, u'0'));
+        test.start(3);
+        answerAll(test, {2});
+        test.finish(false);
+        const QList<int> mine{test.item(1).question, test.item(2).question, test.item(3).question};
+        QString other(165, u'0');
+        for (const int q : {1, 2, 3, 50, 165})
+            if (!mine.contains(q))
+                other[q - 1] = u'1';
+        other[mine.at(0) - 1] = u'1'; // the other copy got it wrong, this one right
+        QString expected = other;
+        expected[mine.at(0) - 1] = u'0';
+        expected[mine.at(1) - 1] = u'1';
+        expected[mine.at(2) - 1] = u'0';
+        const QString merged = test.mergedHistory(other);
+        QCOMPARE(merged, expected);
+        test.historyStored(merged);
+        QCOMPARE(encodeHistory(test.wrongFlags(), 165), expected);
+        QCOMPARE(test.mergedHistory(QString(165, u'7')),
+                 QString(165, u'7')); // nothing checked since
+
+        // A cleared history is written whole, even over another copy's flags.
+        test.clearHistory();
+        QCOMPARE(test.mergedHistory(other), QString(165, u'0'));
+    }
+
     void historyDrivesRedoTests()
     {
         PracticeTest test(bank, random);
@@ -227,19 +259,21 @@ private slots:
         test.finish(false);
         QString expected(165, u'0');
         expected[99] = u'1';
-        QCOMPARE(test.historyToStore(), expected);
+        QCOMPARE(encodeHistory(test.wrongFlags(), 165), expected);
+        QCOMPARE(test.mergedHistory(stored), expected); // alone, the merge changes nothing
+        test.historyStored(expected);
         QVERIFY(test.hasRedoHistory());
 
         test.clearHistory();
         QVERIFY(!test.hasRedoHistory());
-        QCOMPARE(test.historyToStore(), QString(165, u'0'));
+        QCOMPARE(encodeHistory(test.wrongFlags(), 165), QString(165, u'0'));
 
         // A stored 7 stays a 7 until its question is checked again.
         stored.fill(u'0');
         stored[2] = u'7';
         test.loadHistory(stored + QStringLiteral("junk"));
         test.start(1);
-        QCOMPARE(test.historyToStore().at(2), u'7');
+        QCOMPARE(encodeHistory(test.wrongFlags(), 165).at(2), u'7');
     }
 };
 

@@ -1,8 +1,11 @@
 #include "windows/platform/settings_store.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QSettings>
+#include <QStringDecoder>
 
 #include <memory>
 
@@ -20,10 +23,58 @@ std::unique_ptr<QSettings> openSettings(const QString &iniFilePath)
     return std::make_unique<QSettings>(iniFilePath, QSettings::IniFormat);
 }
 
+QString nativePath(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+// Whether the bytes are a settings file: UTF-8 text whose lines are blank,
+// comments, [sections] or key=value pairs. Qt reads almost anything and
+// would write back only what it understood.
+bool looksLikeSettings(const QByteArray &contents)
+{
+    if (contents.contains('\0'))
+        return false;
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString text = utf8(contents);
+    if (utf8.hasError())
+        return false;
+    const QStringList lines = text.split(u'\n');
+    for (const QString &raw : lines) {
+        const QString line = raw.trimmed();
+        const bool fine = line.isEmpty() || line.startsWith(u';') || line.startsWith(u'#') ||
+                          (line.startsWith(u'[') && line.endsWith(u']')) || line.contains(u'=');
+        if (!fine)
+            return false;
+    }
+    return true;
+}
+
+// Renames a file that is not a settings file to "<name>.broken" (or
+// ".broken.2", ...), never replacing an earlier one.
+bool keepBrokenFileAside(const QString &path, QString *error)
+{
+    QFile file(path);
+    if (!file.exists() || !file.open(QIODevice::ReadOnly))
+        return true;
+    if (looksLikeSettings(file.readAll()))
+        return true;
+    file.close();
+    QString aside = path + QStringLiteral(".broken");
+    for (int n = 2; QFile::exists(aside); ++n)
+        aside = path + QStringLiteral(".broken.%1").arg(n);
+    if (QFile::rename(path, aside))
+        return true;
+    if (error)
+        *error = QStringLiteral("%1 could not be read, and could not be kept aside as %2.")
+                     .arg(nativePath(path), nativePath(aside));
+    return false;
+}
+
 QString describeFailure(const QSettings &settings)
 {
     const QFileInfo file(settings.fileName());
-    const QString where = QDir::toNativeSeparators(settings.fileName());
+    const QString where = nativePath(settings.fileName());
     if (settings.status() == QSettings::FormatError)
         return QStringLiteral("%1 is not a settings file that can be read.").arg(where);
     if (file.exists() && !file.isWritable())
@@ -31,11 +82,23 @@ QString describeFailure(const QSettings &settings)
     const QFileInfo folder(file.absolutePath());
     if (!folder.exists())
         return QStringLiteral("The folder %1 could not be created.")
-            .arg(QDir::toNativeSeparators(folder.filePath()));
-    if (!folder.isWritable())
-        return QStringLiteral("The folder %1 is not writable.")
-            .arg(QDir::toNativeSeparators(folder.filePath()));
+            .arg(nativePath(folder.filePath()));
+    if (!folder.isDir() || !folder.isWritable())
+        return QStringLiteral("The folder %1 is not writable.").arg(nativePath(folder.filePath()));
     return QStringLiteral("%1 could not be written (is the disk full?).").arg(where);
+}
+
+QString readValue(const QSettings &settings, const QString &path, const QString &fallback)
+{
+    const QVariant value = settings.value(path);
+    if (!value.isValid())
+        return fallback;
+    // A value written by hand as a list ("a, b") comes back as a QStringList.
+    if (value.typeId() == QMetaType::QStringList)
+        return value.toStringList().join(QStringLiteral(", "));
+    if (!value.canConvert<QString>())
+        return fallback;
+    return value.toString();
 }
 
 } // namespace
@@ -48,22 +111,39 @@ QString SettingsStore::read(const QString &section, const QString &key,
                             const QString &fallback) const
 {
     const auto settings = openSettings(iniFilePath_);
-    const QVariant value = settings->value(section + u'/' + key);
-    if (!value.isValid())
-        return fallback;
-    // A value written by hand as a list ("a, b") comes back as a QStringList.
-    if (value.typeId() == QMetaType::QStringList)
-        return value.toStringList().join(QStringLiteral(", "));
-    if (!value.canConvert<QString>())
-        return fallback;
-    return value.toString();
+    return readValue(*settings, section + u'/' + key, fallback);
 }
 
 bool SettingsStore::write(const QString &section, const QString &key, const QString &value,
                           QString *error)
 {
+    return update(
+        section, key, QString(), [&value](const QString &) { return value; }, error);
+}
+
+bool SettingsStore::update(const QString &section, const QString &key, const QString &fallback,
+                           const Change &change, QString *error)
+{
+    const QString path = fileName();
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    // Not QSettings' own "<file>.lock": QSettings takes that one inside.
+    QLockFile lock(path + QStringLiteral(".veltrano-lock"));
+    lock.setStaleLockTime(5000);
+    const bool locked = lock.tryLock(10000);
+    if (!locked && lock.error() != QLockFile::PermissionError &&
+        lock.error() != QLockFile::UnknownError) {
+        if (error)
+            *error =
+                QStringLiteral("Another copy of the program kept %1 locked.").arg(nativePath(path));
+        return false;
+    }
+    // Without a lock (a folder that cannot be written) the write below fails
+    // and says why.
+    if (!keepBrokenFileAside(path, error))
+        return false;
     const auto settings = openSettings(iniFilePath_);
-    settings->setValue(section + u'/' + key, value);
+    const QString entry = section + u'/' + key;
+    settings->setValue(entry, change(readValue(*settings, entry, fallback)));
     settings->sync();
     if (settings->status() == QSettings::NoError)
         return true;
