@@ -6,6 +6,7 @@
 #include "windows/clickable_label.h"
 #include "windows/fonts.h"
 #include "windows/licence_window.h"
+#include "windows/platform/announcer.h"
 #include "windows/platform/message_box.h"
 #include "windows/platform/web_launcher.h"
 #include "windows/result_window.h"
@@ -21,6 +22,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
@@ -64,6 +66,7 @@ Form1::Form1(platform::SettingsStore settings, std::unique_ptr<RandomSource> ran
     applyProgramFonts();
     createControls();
     createMenu();
+    describeControls();
     Form_Load();
 }
 
@@ -348,6 +351,7 @@ void Form1::Command2_Click()
     Command2->setText(QStringLiteral("Re&start"));
     Frame1->show();
     showCurrentQuestion();
+    focusOptions();
     Check1->setEnabled(false);
     Command6->setText(QStringLiteral("&Finish"));
 }
@@ -405,6 +409,8 @@ void Form1::Command5_Click()
     const Verdict verdict = test_.checkAnswer();
     placeMark(Image2, verdict.correctSlot - 1);
     Label2->setText(verdict.text);
+    // Screen readers read a label's text as its name.
+    platform::announceNameChange(Label2);
     if (!verdict.correct && verdict.chosenOption >= 0)
         placeMark(Image1, verdict.chosenOption);
 }
@@ -413,18 +419,44 @@ void Form1::Command3_Click()
 {
     if (test_.previous())
         showCurrentQuestion();
+    focusOptions();
 }
 
 void Form1::Command4_Click()
 {
     if (test_.next())
         showCurrentQuestion();
+    focusOptions();
 }
 
 void Form1::Check1_Click()
 {
     test_.setWrongOnlyView(Check1->isChecked());
     showCurrentQuestion();
+}
+
+void Form1::focusOptions()
+{
+    // Keyboard users stay with the answers as they move through the test.
+    const int chosen = test_.currentItem().chosenOption;
+    Option1.at(chosen >= 0 ? chosen : 0)->setFocus(Qt::OtherFocusReason);
+}
+
+void Form1::keyPressEvent(QKeyEvent *event)
+{
+    const int key = event->key();
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    int slot = -1;
+    if (key >= Qt::Key_1 && key <= Qt::Key_4)
+        slot = key - Qt::Key_1;
+    else if (key >= Qt::Key_A && key <= Qt::Key_D)
+        slot = key - Qt::Key_A;
+    if (!plain || slot < 0 || !Frame1->isVisible()) {
+        QMainWindow::keyPressEvent(event);
+        return;
+    }
+    Option1.at(slot)->setFocus(Qt::ShortcutFocusReason);
+    Option1.at(slot)->click();
 }
 
 void Form1::Command6_Click()

@@ -67,12 +67,16 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    // Keys 1 to 4 and A to D choose the answer in that slot.
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void Form_Load();
     void endProgram();
     void createControls();
     void createMenu();
+    void describeControls();
+    void focusOptions();
     void showSelection(const TestItem &item);
     void placeMark(QLabel *mark, int optionIndex);
     void refreshHistoryButtons();
