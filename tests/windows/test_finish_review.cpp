@@ -83,14 +83,6 @@ QList<int> questionsOf(const Form1 &window, const QList<int> &positions)
     return questions;
 }
 
-bool holdsQuestion(const Form1 &window, int question)
-{
-    for (int k = 1; k <= window.practiceTest().testSize(); ++k)
-        if (window.practiceTest().item(k).question == question)
-            return true;
-    return false;
-}
-
 bool isEnabled(const Form1 &window, const char *name)
 {
     return child<QWidget>(window, name)->isEnabled();

@@ -17,14 +17,6 @@ QByteArray fileContents(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-bool holdsQuestion(const Form1 &window, int question)
-{
-    for (int k = 1; k <= window.practiceTest().testSize(); ++k)
-        if (window.practiceTest().item(k).question == question)
-            return true;
-    return false;
-}
-
 // Finishes a test in which only the first question is answered wrongly.
 void finishWithFirstWrong(Form1 &window)
 {

@@ -44,6 +44,16 @@ template <typename T> T *child(const QWidget &parent, const QString &name)
     return found;
 }
 
+// Whether the test on view asks bank question `question`.
+inline bool holdsQuestion(const veltrano::Form1 &window, int question)
+{
+    const veltrano::PracticeTest &test = window.practiceTest();
+    for (int k = 1; k <= test.testSize(); ++k)
+        if (test.item(k).question == question)
+            return true;
+    return false;
+}
+
 inline void click(const QWidget &window, const QString &buttonName)
 {
     auto *button = child<QAbstractButton>(window, buttonName);
