@@ -272,7 +272,7 @@ void Form1::Form_Load()
     test_.setRedoRequested(false);
     loadRedo();
     Image3->setCursor(Qt::PointingHandCursor);
-    agreementSettled_ = true;
+    agreementPending_ = false;
     connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
     Timer1->start();
 
@@ -312,14 +312,14 @@ void Form1::Timer1_Timer()
     if (!settings_.read(historySection, firstRunKey, QString()).isEmpty())
         return;
     settings_.write(historySection, firstRunKey, QStringLiteral("1"));
-    agreementSettled_ = false;
+    agreementPending_ = true;
     Form3 agreement(true, this);
     centreWindow(&agreement);
     if (agreement.exec() != QDialog::Accepted) {
         endProgram();
         return;
     }
-    agreementSettled_ = true;
+    agreementPending_ = false;
 }
 
 void Form1::mlic_Click()

@@ -55,8 +55,8 @@ public:
     void mlic_Click();   // "&License"
     void other_Click();  // "&Other Info", also "&About"
 
-    // False while the first-run licence agreement awaits the user's answer.
-    bool agreementSettled() const { return agreementSettled_; }
+    // True while the first-run licence agreement awaits the user's answer.
+    bool agreementPending() const { return agreementPending_; }
 
     void showCurrentQuestion();
     void showItem(const TestItem &item);
@@ -87,7 +87,7 @@ private:
     platform::SettingsStore settings_;
     std::unique_ptr<RandomSource> random_;
     PracticeTest test_;
-    bool agreementSettled_ = true;
+    bool agreementPending_ = false;
 
     QWidget *client_ = nullptr;
     WrappingPushButton *Command2 = nullptr;         // "&Start"
