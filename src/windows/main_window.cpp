@@ -188,16 +188,13 @@ void Form1::createControls()
     Timer2 = new QTimer(this);
     Timer2->setObjectName(QStringLiteral("Timer2"));
 
-    // Tab order follows the controls' order on the window.
-    setTabOrder(Combo1, Command2);
-    setTabOrder(Command2, Command7);
-    setTabOrder(Command7, Command8);
-    setTabOrder(Command8, Command10);
-    setTabOrder(Command10, Option1.at(0));
-    setTabOrder(Option1.at(3), Command3);
-    setTabOrder(Command3, Command4);
-    setTabOrder(Command4, Check1);
-    setTabOrder(Check1, Command6);
+    // Tab order: Start first, then the question, then the size list and the
+    // history buttons.
+    const QList<QWidget *> tabOrder{
+        Command2, Option1.at(0), Option1.at(1), Option1.at(2), Option1.at(3), Command3, Command4,
+        Check1,   Command6,      Combo1,        Command7,      Command8,      Command10};
+    for (qsizetype i = 1; i < tabOrder.size(); ++i)
+        setTabOrder(tabOrder.at(i - 1), tabOrder.at(i));
 
     connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
@@ -268,6 +265,7 @@ void Form1::Form_Load()
     Image4->raise();
 
     Frame1->hide();
+    Command2->setFocus();
     inlineread();
     test_.setRedoRequested(false);
     loadRedo();

@@ -50,6 +50,7 @@ private slots:
         QApplication::setActiveWindow(&window);
         QVERIFY(QTest::qWaitForWindowActive(&window));
         const PracticeTest &test = window.practiceTest();
+        QCOMPARE(focusName(), QStringLiteral("Command2"));
 
         press(window, Qt::Key_S, Qt::AltModifier);
         QVERIFY(!test.testIdle());
