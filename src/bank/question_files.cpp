@@ -1,0 +1,267 @@
+#include "bank/question_files.h"
+
+#include <QByteArrayView>
+#include <QFile>
+#include <QList>
+#include <QSaveFile>
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+namespace veltrano {
+
+namespace {
+
+constexpr char codecName[] = "windows-1252";
+constexpr QByteArrayView lineEnd = "\r\n";
+constexpr int choicePrefixLength = 4;
+
+QuestionFileError noCodec()
+{
+    // Debian's Qt gets Windows-1252 from ICU; a Qt built without ICU has none.
+    return {{}, QStringLiteral("this Qt has no Windows-1252 converter (built without ICU?)")};
+}
+
+// Cuts raw bytes at CR LF, lone CR or lone LF, keeping at most maxLines lines.
+// A last line without a line end still counts.
+QList<QByteArrayView> splitLines(QByteArrayView raw, qsizetype maxLines)
+{
+    QList<QByteArrayView> lines;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < raw.size() && lines.size() < maxLines; ++i) {
+        const char byte = raw.at(i);
+        if (byte != '\r' && byte != '\n')
+            continue;
+        lines.append(raw.sliced(start, i - start));
+        if (byte == '\r' && i + 1 < raw.size() && raw.at(i + 1) == '\n')
+            ++i;
+        start = i + 1;
+    }
+    if (lines.size() < maxLines && start < raw.size())
+        lines.append(raw.sliced(start));
+    return lines;
+}
+
+QString pastEndOfFile(qsizetype linesFound)
+{
+    return QStringLiteral("input past end of file: line %1 needed, %2 %3 found")
+        .arg(rawLineCount)
+        .arg(linesFound)
+        .arg(linesFound == 1 ? QStringLiteral("line") : QStringLiteral("lines"));
+}
+
+// Loads the raw groups that keep() accepts into questions 1, 2, ... in order.
+// The bank is touched only once the file is known to be long enough.
+Outcome<int> loadGroups(const QByteArray &raw, QuestionBank &bank, bool (*keep)(int group),
+                        const ReadProgress &progress)
+{
+    const QList<QByteArrayView> lines = splitLines(raw, rawLineCount);
+    if (lines.size() < rawLineCount)
+        return QuestionFileError{{}, pastEndOfFile(lines.size())};
+    QStringDecoder decoder(codecName);
+    if (!decoder.isValid())
+        return noCodec();
+
+    int loaded = 0;
+    for (int group = 1; group <= rawGroupCount; ++group) {
+        // Line n (1..7) of this group.
+        const auto line = [&](int n) -> QString {
+            return decoder.decode(lines.at((group - 1) * rawLinesPerGroup + n - 1));
+        };
+        const QString question = line(3);
+        if (progress)
+            progress(group, question);
+        if (!keep(group))
+            continue;
+        ++loaded;
+        bank.setQuestion(loaded, question);
+        for (int c = 1; c <= QuestionBank::choicesPerQuestion; ++c)
+            bank.setChoice(loaded, c, line(3 + c).mid(choicePrefixLength));
+    }
+    bank.setQuestionCount(loaded);
+    return loaded;
+}
+
+bool everyGroup(int)
+{
+    return true;
+}
+
+// Groups 4 and 164..180 of the raw file are not used by the practice tests.
+bool practiseGroup(int group)
+{
+    return group != 4 && (group < 164 || group > 180);
+}
+
+Outcome<QByteArray> readWholeFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QuestionFileError{path, QStringLiteral("cannot read: ") + file.errorString()};
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return QuestionFileError{path, QStringLiteral("cannot read: ") + file.errorString()};
+    return bytes;
+}
+
+Outcome<int> loadFile(const QString &path, QuestionBank &bank, bool (*keep)(int group),
+                      const ReadProgress &progress)
+{
+    const Outcome<QByteArray> raw = readWholeFile(path);
+    if (!raw.ok())
+        return raw.error();
+    const Outcome<int> loaded = loadGroups(raw.value(), bank, keep, progress);
+    if (!loaded.ok())
+        return QuestionFileError{path, loaded.error().reason};
+    return loaded;
+}
+
+QString decoded(const QByteArray &bytes)
+{
+    return QStringDecoder(codecName).decode(bytes);
+}
+
+bool roundTrips(const QString &text)
+{
+    QStringEncoder encoder(codecName);
+    const QByteArray bytes = encoder.encode(text);
+    // The encoder flags unmappable characters but drops a lone surrogate
+    // silently, so the bytes must also decode to the text again.
+    return !encoder.hasError() && decoded(bytes) == text;
+}
+
+// "question 12" or "question 12 choice 3"; choice 0 is the question text.
+QString textName(int q, int choice)
+{
+    return choice == 0 ? QStringLiteral("question %1").arg(q)
+                       : QStringLiteral("question %1 choice %2").arg(q).arg(choice);
+}
+
+// Names the first character of text that Windows-1252 cannot hold.
+QString unencodableCharacter(const QString &text)
+{
+    for (qsizetype i = 0; i < text.size();) {
+        const bool pair =
+            text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate();
+        const QString character = text.mid(i, pair ? 2 : 1);
+        if (!roundTrips(character)) {
+            const char32_t codePoint =
+                pair ? QChar::surrogateToUcs4(text.at(i), text.at(i + 1)) : text.at(i).unicode();
+            return QStringLiteral("\"%1\" (U+%2)")
+                .arg(character, QString::number(codePoint, 16).toUpper().rightJustified(4, u'0'));
+        }
+        i += pair ? 2 : 1;
+    }
+    return QStringLiteral("a character"); // only the whole text fails to round-trip
+}
+
+// The Windows-1252 bytes of one text of the bank (choice 0: the question).
+Outcome<QByteArray> encodeText(const QString &text, int q, int choice)
+{
+    // A line break inside a text would shift every later line of the file.
+    if (text.contains(u'\r') || text.contains(u'\n'))
+        return QuestionFileError{{}, textName(q, choice) + QStringLiteral(" holds a line break")};
+    QStringEncoder encoder(codecName);
+    if (!encoder.isValid())
+        return noCodec();
+    QByteArray bytes = encoder.encode(text);
+    if (!encoder.hasError() && decoded(bytes) == text)
+        return bytes;
+    return QuestionFileError{{},
+                             textName(q, choice) + QStringLiteral(" holds ") +
+                                 unencodableCharacter(text) +
+                                 QStringLiteral(", which Windows-1252 cannot hold")};
+}
+
+// Appends one output line for text (choice 0: the question) in the given form.
+std::optional<QuestionFileError> appendLine(QByteArray &out, OutputForm form, const QString &text,
+                                            int q, int choice)
+{
+    const Outcome<QByteArray> bytes =
+        encodeText(form == OutputForm::Statements ? formatLine(text) : text, q, choice);
+    if (!bytes.ok())
+        return bytes.error();
+    if (form == OutputForm::Statements) {
+        out += choice == 0 ? "pQuestion(" + QByteArray::number(q)
+                           : "pchoice(" + QByteArray::number(q) + ',' + QByteArray::number(choice);
+        out += ")=\"" + bytes.value() + '"';
+    } else {
+        out += bytes.value();
+    }
+    out += lineEnd;
+    return std::nullopt;
+}
+
+} // namespace
+
+Outcome<int> readSimplePractise(const QByteArray &raw, QuestionBank &bank,
+                                const ReadProgress &progress)
+{
+    return loadGroups(raw, bank, everyGroup, progress);
+}
+
+Outcome<int> readPractise(const QByteArray &raw, QuestionBank &bank, const ReadProgress &progress)
+{
+    return loadGroups(raw, bank, practiseGroup, progress);
+}
+
+Outcome<int> readSimplePractiseFile(const QString &path, QuestionBank &bank,
+                                    const ReadProgress &progress)
+{
+    return loadFile(path, bank, everyGroup, progress);
+}
+
+Outcome<int> readPractiseFile(const QString &path, QuestionBank &bank, const ReadProgress &progress)
+{
+    return loadFile(path, bank, practiseGroup, progress);
+}
+
+QString formatLine(const QString &text)
+{
+    QString doubled = text;
+    return doubled.replace(u'"', QStringLiteral("\"\""));
+}
+
+Outcome<QByteArray> encodeQuestions(const QuestionBank &bank, OutputForm form)
+{
+    QByteArray out;
+    for (int q = 1; q <= bank.questionCount(); ++q) {
+        for (int choice = 0; choice <= QuestionBank::choicesPerQuestion; ++choice) {
+            const QString text = choice == 0 ? bank.pQuestion(q) : bank.pchoice(q, choice);
+            if (const auto error = appendLine(out, form, text, q, choice))
+                return *error;
+        }
+    }
+    return out;
+}
+
+std::optional<QuestionFileError> writeQuestionFile(const QString &path, const QuestionBank &bank,
+                                                   OutputForm form)
+{
+    const Outcome<QByteArray> bytes = encodeQuestions(bank, form);
+    if (!bytes.ok())
+        return QuestionFileError{path, bytes.error().reason};
+
+    // QSaveFile writes beside the target and renames only on commit, so a
+    // failure leaves the earlier file whole.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes.value()) != bytes.value().size() ||
+        !file.commit())
+        return QuestionFileError{path, QStringLiteral("cannot write: ") + file.errorString()};
+    return std::nullopt;
+}
+
+Outcome<int> convertQuestionFile(OutputForm form, const QString &input, const QString &output,
+                                 const ReadProgress &progress)
+{
+    QuestionBank bank;
+    const Outcome<int> loaded = form == OutputForm::Plain
+                                    ? readSimplePractiseFile(input, bank, progress)
+                                    : readPractiseFile(input, bank, progress);
+    if (!loaded.ok())
+        return loaded;
+    if (const auto error = writeQuestionFile(output, bank, form))
+        return *error;
+    return loaded;
+}
+
+} // namespace veltrano

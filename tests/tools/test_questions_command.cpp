@@ -1,0 +1,180 @@
+#include "test_registry.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+// A raw file whose line n reads "(a) line n", so each output text shows the
+// line it came from.
+QByteArray numberedLines(int count)
+{
+    QByteArray raw;
+    for (int n = 1; n <= count; ++n)
+        raw += "(a) line " + QByteArray::number(n) + "\r\n";
+    return raw;
+}
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
+}
+
+struct Run {
+    int status = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+Run runCommand(const QStringList &arguments, const QString &workingDirectory)
+{
+    QProcess process;
+    process.setWorkingDirectory(workingDirectory);
+    process.start(QStringLiteral(VELTRANO_QUESTIONS_COMMAND), arguments);
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
+        return {};
+    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+}
+
+} // namespace
+
+class QuestionsCommandTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void convertsRawFiles_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<QString>("output");
+        QTest::addColumn<QByteArray>("summary");
+        QTest::addColumn<int>("lineCount");
+        QTest::addColumn<QByteArray>("someLines");
+
+        QTest::addRow("simple")
+            << QStringList{"simple", "raw.txt", "out.txt"} << "raw.txt"
+            << "out.txt" << QByteArray("184 questions read from raw.txt, written to out.txt\n")
+            << 184 * 5
+            << QByteArray("(a) line 1284\r\nline 1285\r\nline 1286\r\nline 1287\r\nline 1288\r\n");
+        QTest::addRow("statements")
+            << QStringList{"statements", "raw.txt", "out.txt"} << "raw.txt"
+            << "out.txt" << QByteArray("166 questions read from raw.txt, written to out.txt\n")
+            << 166 * 5
+            << QByteArray("\r\npQuestion(4)=\"(a) line 31\"\r\npchoice(4,1)=\"line 32\"\r\n");
+#ifndef Q_OS_WIN
+        QTest::addRow("default files")
+            << QStringList{"simple"} << "orvidata.txt"
+            << "simple.txt"
+            << QByteArray("184 questions read from orvidata.txt, written to simple.txt\n")
+            << 184 * 5 << QByteArray("(a) line 3\r\nline 4\r\n");
+#endif
+    }
+
+    void convertsRawFiles()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, input);
+        QFETCH(QString, output);
+        QFETCH(QByteArray, summary);
+        QFETCH(int, lineCount);
+        QFETCH(QByteArray, someLines);
+
+        QTemporaryDir dir;
+        QVERIFY(writeFile(dir.filePath(input), numberedLines(1300)));
+        QVERIFY(writeFile(dir.filePath(output), "earlier output\r\n"));
+        const Run run = runCommand(arguments, dir.path());
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.out, summary);
+        QCOMPARE(run.err, QByteArray()); // no progress display without a terminal
+        const QByteArray written = fileBytes(dir.filePath(output));
+        QCOMPARE(written.count("\r\n"), lineCount);
+        QCOMPARE(written.count('\n'), lineCount);
+        QVERIFY2(written.contains(someLines), written.left(200));
+    }
+
+    void failsWithoutTouchingFiles_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("rawLines");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QByteArray>("message"); // the start of the one line on stderr
+
+        QTest::addRow("missing input")
+            << QStringList{"statements", "missing.txt", "out.txt"} << 1288 << 1
+            << QByteArray("veltrano-questions: missing.txt: cannot read: ");
+        QTest::addRow("short input") << QStringList{"simple", "raw.txt", "out.txt"} << 1000 << 1
+                                     << QByteArray("veltrano-questions: raw.txt: input past end "
+                                                   "of file: line 1288 needed, 1000 lines found\n");
+        QTest::addRow("output inside a file")
+            << QStringList{"simple", "raw.txt", "raw.txt/out.txt"} << 1288 << 1
+            << QByteArray("veltrano-questions: raw.txt/out.txt: cannot write: ");
+        QTest::addRow("output is a folder")
+            << QStringList{"statements", "raw.txt", "folder"} << 1288 << 1
+            << QByteArray("veltrano-questions: folder: cannot write: ");
+        // Every byte of a Windows-1252 file decodes to a character that encodes
+        // back, so texts Windows-1252 cannot hold are tested in
+        // test_question_files through writeQuestionFile.
+        QTest::addRow("no command")
+            << QStringList{} << 1288 << 2 << QByteArray("veltrano-questions: missing command");
+        QTest::addRow("unknown command") << QStringList{"plain", "raw.txt", "out.txt"} << 1288 << 2
+                                         << QByteArray("veltrano-questions: unknown command");
+        QTest::addRow("too many arguments")
+            << QStringList{"simple", "raw.txt", "out.txt", "more"} << 1288 << 2
+            << QByteArray("veltrano-questions: too many arguments; see --help\n");
+        QTest::addRow("unknown option") << QStringList{"--bogus", "simple", "raw.txt", "out.txt"}
+                                        << 1288 << 2 << QByteArray("veltrano-questions: Unknown");
+    }
+
+    void failsWithoutTouchingFiles()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, rawLines);
+        QFETCH(int, status);
+        QFETCH(QByteArray, message);
+
+        QTemporaryDir dir;
+        const QByteArray raw = numberedLines(rawLines);
+        const QByteArray earlier = "earlier good output \xE9\r\n";
+        QVERIFY(writeFile(dir.filePath("raw.txt"), raw));
+        QVERIFY(writeFile(dir.filePath("out.txt"), earlier));
+        QVERIFY(QDir(dir.path()).mkdir("folder"));
+
+        const Run run = runCommand(arguments, dir.path());
+        QCOMPARE(run.status, status);
+        QCOMPARE(run.out, QByteArray());
+        QVERIFY2(run.err.startsWith(message), run.err);
+        QCOMPARE(run.err.count('\n'), 1);
+        QVERIFY(run.err.endsWith('\n'));
+        QCOMPARE(fileBytes(dir.filePath("raw.txt")), raw);
+        QCOMPARE(fileBytes(dir.filePath("out.txt")), earlier);
+        QVERIFY(QFileInfo(dir.filePath("folder")).isDir());
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                 (QStringList{"folder", "out.txt", "raw.txt"}));
+    }
+
+    void describesItself()
+    {
+        QTemporaryDir dir;
+        const Run help = runCommand({"--help"}, dir.path());
+        QCOMPARE(help.status, 0);
+        QVERIFY2(help.out.contains("simple|statements [INPUT [OUTPUT]]"), help.out);
+        QVERIFY2(help.out.contains("2 on a usage error"), help.out);
+        const Run version = runCommand({"--version"}, dir.path());
+        QCOMPARE(version.status, 0);
+        QCOMPARE(version.out, QByteArray("veltrano-questions " VELTRANO_VERSION "\n"));
+    }
+};
+
+VELTRANO_REGISTER_TEST(QuestionsCommandTest)
+#include "test_questions_command.moc"
