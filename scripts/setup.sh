@@ -6,28 +6,8 @@
 # VELTRANO_LINKER_FLAGS choose another build (a sanitizer build, say).
 set -euo pipefail
 
-veltrano_packages=(cmake make g++ qt6-base-dev libgl-dev fonts-liberation "$@")
-
-missing=()
-for package in "${veltrano_packages[@]}"; do
-    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
-        missing+=("$package")
-    fi
-done
-
-if [ ${#missing[@]} -gt 0 ]; then
-    echo "Installing missing packages: ${missing[*]}"
-    as_root=()
-    if [ "$(id -u)" -ne 0 ]; then
-        if ! command -v sudo >/dev/null; then
-            echo "error: packages missing (${missing[*]}) and sudo is not available to install them" >&2
-            exit 1
-        fi
-        as_root=(sudo)
-    fi
-    "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
-    "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+source "$(dirname "${BASH_SOURCE[0]}")/packages.sh"
+install_missing_packages cmake make g++ qt6-base-dev libgl-dev fonts-liberation "$@"
 
 build_dir=${VELTRANO_BUILD_DIR:-build}
 if [ ! -f "$build_dir/CMakeCache.txt" ]; then

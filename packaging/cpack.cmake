@@ -1,0 +1,26 @@
+# The Debian package: `cpack -G DEB` in the build folder.
+set(CPACK_GENERATOR "DEB")
+set(CPACK_PACKAGE_NAME "veltrano-test")
+# Given outright: CPack would otherwise take the version of the top project.
+set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
+set(CPACK_PACKAGE_VENDOR "The Veltrano Test developers")
+set(CPACK_PACKAGE_CONTACT "The Veltrano Test developers <maintainers@veltrano.example.org>")
+set(CPACK_PACKAGE_HOMEPAGE_URL "https://veltrano.example.org/")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "practice tests for the Canadian citizenship knowledge test")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Veltrano Test builds random practice tests from 165 built-in multiple-choice
+questions on Canada's civics, marks them, reviews every answer and drills the
+questions answered wrongly until they are right. The package also holds
+veltrano-questions, a command that converts question files.")
+set(CPACK_PACKAGING_INSTALL_PREFIX "/usr")
+set(CPACK_STRIP_FILES ON)
+
+set(CPACK_DEBIAN_PACKAGE_NAME "veltrano-test")
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CPACK_PACKAGE_CONTACT}")
+set(CPACK_DEBIAN_PACKAGE_SECTION "education")
+set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
+# dpkg-shlibdeps works out the Qt 6 and C++ libraries the programs link.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+
+include(CPack)

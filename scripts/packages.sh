@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Defines install_missing_packages: installs those of the named Debian
+# packages that are not installed yet (apt-get; through sudo when not root).
+# Source it; it changes nothing by itself.
+
+install_missing_packages() {
+    local missing=() package
+    for package in "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+            missing+=("$package")
+        fi
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing missing packages: ${missing[*]}"
+    local as_root=()
+    if [ "$(id -u)" -ne 0 ]; then
+        if ! command -v sudo >/dev/null; then
+            echo "error: packages missing (${missing[*]}) and sudo is not available to install them" >&2
+            return 1
+        fi
+        as_root=(sudo)
+    fi
+    "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+    "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
