@@ -7,7 +7,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("veltrano-test"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Veltrano Test"));
+    // No display name: Qt would append it to every window title.
     QApplication::setApplicationVersion(QStringLiteral(VELTRANO_VERSION));
 
     veltrano::Form1 window;

@@ -12,6 +12,5 @@ int main(int argc, char *argv[])
         return 1;
     qputenv("XDG_CONFIG_HOME", configHome.path().toLocal8Bit());
     QApplication app(argc, argv);
-    QApplication::setApplicationDisplayName(QStringLiteral("Veltrano Test"));
     return testing::runRegisteredTests(argc, argv);
 }

@@ -34,9 +34,15 @@ void centreWindow(QWidget *window)
 
 QIcon programIcon()
 {
-    QIcon icon;
-    for (const int size : {16, 24, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/icons/veltrano-%1.png").arg(size), QSize(size, size));
+    // Made once, from the sizes a title bar and a task bar use: Qt decodes
+    // every file added at once, and the large sizes cost a tenth of the
+    // start-up. The desktop finds those in the installed icon theme.
+    static const QIcon icon = [] {
+        QIcon made;
+        for (const int size : {16, 24, 32, 48, 64})
+            made.addFile(QStringLiteral(":/icons/veltrano-%1.png").arg(size), QSize(size, size));
+        return made;
+    }();
     return icon;
 }
 

@@ -88,7 +88,6 @@ int main(int argc, char *argv[])
     QTemporaryDir configHome; // a first run, away from the user's own settings
     qputenv("XDG_CONFIG_HOME", configHome.path().toLocal8Bit());
     QApplication app(argc, argv);
-    QApplication::setApplicationDisplayName(QStringLiteral("Veltrano Test"));
     outputDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("shots");
     QDir().mkpath(outputDir);
 

@@ -1,6 +1,5 @@
 #include "windows/platform/message_box.h"
 
-#include <QGuiApplication>
 #include <QMessageBox>
 
 namespace veltrano::platform {
@@ -25,8 +24,7 @@ MessageBox::Answer ask(QWidget *parent, const QString &text, QMessageBox::Standa
     shown().append(text);
     if (!scripted().isEmpty())
         return scripted().takeFirst();
-    QMessageBox box(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(), text, buttons,
-                    parent);
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Veltrano Test"), text, buttons, parent);
     box.setObjectName(QStringLiteral("messageBox"));
     box.setDefaultButton(defaultButton);
     switch (box.exec()) {
