@@ -15,6 +15,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 
@@ -67,16 +68,25 @@ void onNextModal(std::function<void(QWidget *)> act, const char *button)
     timer->start(20);
 }
 
-// Moves to the question whose text is the longest of the test.
-void showLongestQuestion(veltrano::Form1 &window)
+// Moves to the question of the test with the longest text: its question
+// (choice 0) or one of its choices (1..4).
+void showLongest(veltrano::Form1 &window, bool choices)
 {
     const veltrano::PracticeTest &test = window.practiceTest();
     const veltrano::QuestionBank &bank = window.questionBank();
+    const auto longest = [&](int position) {
+        const int q = test.item(position).question;
+        qsizetype size = choices ? 0 : bank.pQuestion(q).size();
+        for (int c = 1; choices && c <= 4; ++c)
+            size = std::max(size, bank.pchoice(q, c).size());
+        return size;
+    };
     int best = 1;
     for (int k = 1; k <= test.testSize(); ++k)
-        if (bank.pQuestion(test.item(k).question).size() >
-            bank.pQuestion(test.item(best).question).size())
+        if (longest(k) > longest(best))
             best = k;
+    while (test.currentPos() > best)
+        find(&window, "Command3")->click();
     while (test.currentPos() < best)
         find(&window, "Command4")->click();
 }
@@ -102,7 +112,9 @@ int main(int argc, char *argv[])
 
     find<QComboBox>(&window, "Combo1")->setCurrentIndex(5);
     find(&window, "Command2")->click();
-    showLongestQuestion(window);
+    showLongest(window, true);
+    shoot(QStringLiteral("longest-choice"), &window);
+    showLongest(window, false);
     find(&window, "Option1_2")->click();
     shoot(QStringLiteral("running-test"), &window);
 
