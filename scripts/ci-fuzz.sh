@@ -20,41 +20,11 @@ if ! [[ "$seconds" =~ ^[1-9][0-9]*$ ]]; then
     exit 2
 fi
 
-# Prints the packages among the arguments that are not installed.
-missing_packages() {
-    local package
-    for package in "$@"; do
-        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
-            echo "$package"
-        fi
-    done
-}
-
-# Installs the packages given, if any; returns non-zero when apt-get cannot.
-apt_updated=false
-install_packages() {
-    [ $# -gt 0 ] || return 0
-    local as_root=()
-    if [ "$(id -u)" -ne 0 ]; then
-        if ! command -v sudo >/dev/null; then
-            echo "cannot install $*: not root and sudo is not available" >&2
-            return 1
-        fi
-        as_root=(sudo)
-    fi
-    echo "Installing missing packages: $*"
-    if [ "$apt_updated" = false ]; then
-        "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq || return 1
-        apt_updated=true
-    fi
-    "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
-        apt-get install -y -qq --no-install-recommends "$@" || return 1
-}
+source scripts/packages.sh
 
 # clang, its libFuzzer and sanitizer runtimes, and llvm-symbolizer for
 # readable stacks. Without them there is nothing to run: skip.
-mapfile -t missing < <(missing_packages clang libclang-rt-14-dev llvm-14)
-if ! install_packages "${missing[@]}"; then
+if ! install_missing_packages clang libclang-rt-14-dev llvm-14; then
     echo "fuzz: skipped: clang and its fuzzer runtime (clang, libclang-rt-14-dev) cannot be installed here"
     exit 0
 fi
@@ -64,8 +34,7 @@ if ! command -v clang++ >/dev/null; then
 fi
 
 # What the program itself needs to build; missing these is an error.
-mapfile -t missing < <(missing_packages cmake make qt6-base-dev libgl-dev)
-install_packages "${missing[@]}"
+install_missing_packages cmake make qt6-base-dev libgl-dev
 
 # A build folder configured with another compiler cannot be reused.
 if [ -f "$build_dir/CMakeCache.txt" ] &&
