@@ -78,11 +78,6 @@ bool PracticeTest::next()
 
 void PracticeTest::setWrongOnlyView(bool ticked)
 {
-    enterWrongOnlyView(ticked);
-}
-
-void PracticeTest::enterWrongOnlyView(bool ticked)
-{
     // The wrong-only view needs a wrong question to stand on.
     wrongOnlyView_ = ticked && wrongCount() > 0;
     if (wrongOnlyView_) {
@@ -147,7 +142,7 @@ void PracticeTest::finish(bool wrongOnlyTicked)
 {
     testIdle_ = true;
     markExam();
-    enterWrongOnlyView(wrongOnlyTicked);
+    setWrongOnlyView(wrongOnlyTicked);
 }
 
 void PracticeTest::loadHistory(const QString &stored)

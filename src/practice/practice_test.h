@@ -101,8 +101,6 @@ public:
     void refreshRedoHistory() { hasRedoHistory_ = anyFlagged(); }
 
 private:
-    void enterWrongOnlyView(bool ticked);
-
     const QuestionBank &bank_;
     RandomSource &random_;
     TestItems items_;
