@@ -32,7 +32,7 @@ namespace veltrano {
 
 namespace {
 
-const QString historySection = QStringLiteral("aaa");
+const QString settingsSection = QStringLiteral("aaa");
 const QString historyKey = QStringLiteral("redo");
 const QString firstRunKey = QStringLiteral("zzz");
 
@@ -60,7 +60,8 @@ Form1::Form1(QWidget *parent)
 
 Form1::Form1(platform::SettingsStore settings, std::unique_ptr<RandomSource> random,
              QWidget *parent)
-    : QMainWindow(parent), settings_(std::move(settings)), random_(std::move(random)),
+    : QMainWindow(parent), settings_(std::move(settings)),
+      random_(random ? std::move(random) : std::make_unique<SystemRandomSource>()),
       test_(bank_, *random_)
 {
     applyProgramFonts();
@@ -307,9 +308,9 @@ void Form1::Timer1_Timer()
     Timer1->stop();
     // Shown once, on the first run: the marker is written before asking, so
     // the next run never asks again, whatever the answer.
-    if (!settings_.read(historySection, firstRunKey, QString()).isEmpty())
+    if (!settings_.read(settingsSection, firstRunKey, QString()).isEmpty())
         return;
-    settings_.write(historySection, firstRunKey, QStringLiteral("1"));
+    settings_.write(settingsSection, firstRunKey, QStringLiteral("1"));
     agreementPending_ = true;
     Form3 agreement(true, this);
     centreWindow(&agreement);
@@ -492,7 +493,7 @@ void Form1::refreshHistoryButtons()
 void Form1::loadRedo()
 {
     test_.loadHistory(
-        settings_.read(historySection, historyKey, emptyHistory(bank_.questionCount())));
+        settings_.read(settingsSection, historyKey, emptyHistory(bank_.questionCount())));
     refreshHistoryButtons();
 }
 
@@ -503,7 +504,7 @@ void Form1::saveRedo()
     QString stored;
     QString reason;
     const bool saved = settings_.update(
-        historySection, historyKey, emptyHistory(bank_.questionCount()),
+        settingsSection, historyKey, emptyHistory(bank_.questionCount()),
         [this, &stored](const QString &storedNow) {
             stored = test_.mergedHistory(storedNow);
             return stored;
@@ -550,7 +551,7 @@ void Form1::Command8_Click()
     refreshHistoryButtons();
     const QString empty = emptyHistory(bank_.questionCount());
     QString reason;
-    if (settings_.write(historySection, historyKey, empty, &reason))
+    if (settings_.write(settingsSection, historyKey, empty, &reason))
         test_.historyStored(empty);
     else
         reportUnsavedHistory(reason);
