@@ -2,7 +2,8 @@
 # Saves PNG screenshots of the program's windows in shots/ (or the folder
 # given): start-up, a running test, the result window, a review with a wrong
 # answer, the first-run licence and About; then the same at scale factors 2
-# and 1.5 (high-resolution screens) in shots/scale-2 and shots/scale-1.5.
+# and 1.5 (high-resolution screens) in shots/scale-2 and shots/scale-1.5, and
+# with a dark palette in shots/dark.
 # Runs the real windows under Xvfb.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -23,3 +24,4 @@ tour() {
 tour "$out"
 QT_SCALE_FACTOR=2 tour "$out/scale-2"
 QT_SCALE_FACTOR=1.5 tour "$out/scale-1.5"
+tour "$out/dark" --dark

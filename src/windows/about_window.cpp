@@ -67,8 +67,9 @@ Form4::Form4(QWidget *parent) : QDialog(parent)
     linkFont.setUnderline(true);
     link->setFont(linkFont);
     link->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // The theme's link colour: blue on a light desktop, readable on a dark one.
     QPalette blue = link->palette();
-    blue.setColor(QPalette::WindowText, QColor(0, 0, 255));
+    blue.setColor(QPalette::WindowText, blue.color(QPalette::Link));
     link->setPalette(blue);
     link->setCursor(Qt::PointingHandCursor);
     connect(link, &ClickableLabel::clicked, this, &Form4::Label4_Click);

@@ -91,6 +91,25 @@ void showLongest(veltrano::Form1 &window, bool choices)
         find(&window, "Command4")->click();
 }
 
+QPalette darkPalette()
+{
+    QPalette dark;
+    dark.setColor(QPalette::Window, QColor(45, 45, 48));
+    dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
+    dark.setColor(QPalette::Base, QColor(30, 30, 30));
+    dark.setColor(QPalette::AlternateBase, QColor(45, 45, 48));
+    dark.setColor(QPalette::Text, QColor(230, 230, 230));
+    dark.setColor(QPalette::Button, QColor(60, 60, 64));
+    dark.setColor(QPalette::ButtonText, QColor(230, 230, 230));
+    dark.setColor(QPalette::Highlight, QColor(42, 130, 218));
+    dark.setColor(QPalette::HighlightedText, Qt::white);
+    dark.setColor(QPalette::Link, QColor(110, 170, 255));
+    dark.setColor(QPalette::Disabled, QPalette::WindowText, QColor(130, 130, 130));
+    dark.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(130, 130, 130));
+    dark.setColor(QPalette::Disabled, QPalette::Text, QColor(130, 130, 130));
+    return dark;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -99,6 +118,10 @@ int main(int argc, char *argv[])
     qputenv("XDG_CONFIG_HOME", configHome.path().toLocal8Bit());
     QApplication app(argc, argv);
     outputDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("shots");
+    // "--dark" as second argument: a dark desktop theme, to see that every
+    // colour not fixed by the design follows the palette.
+    if (argc > 2 && qstrcmp(argv[2], "--dark") == 0)
+        QApplication::setPalette(darkPalette());
     QDir().mkpath(outputDir);
 
     veltrano::Form1 window;
