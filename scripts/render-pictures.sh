@@ -25,6 +25,12 @@ for size in 16 24 32 48 64 128 256; do
     render "$res/icons/veltrano.svg" "$res/icons/veltrano-$size.png" "$size" "$size"
 done
 
-render "$res/pictures/wrong_mark.svg"   "$res/pictures/wrong_mark.png"   24 24
-render "$res/pictures/correct_mark.svg" "$res/pictures/correct_mark.png" 30 18
-render "$res/pictures/banner_photo.svg" "$res/pictures/banner_photo.png" 260 48
+# Each picture also at twice its size ("@2x"), which Qt picks on screens
+# scaled by 1.5 or more.
+picture() {
+    render "$res/pictures/$1.svg" "$res/pictures/$1.png" "$2" "$3"
+    render "$res/pictures/$1.svg" "$res/pictures/$1@2x.png" $(($2 * 2)) $(($3 * 2))
+}
+picture wrong_mark 24 24
+picture correct_mark 30 18
+picture banner_photo 260 48
