@@ -17,29 +17,6 @@ const QString notAllSeen =
     QStringLiteral("You have not gone through all the questions. You can use 'Next' button to go "
                    "to the next question.\nDo you want to finish the test now?");
 
-void goTo(const Form1 &window, int position)
-{
-    while (window.practiceTest().currentPos() > position)
-        click(window, "Command3");
-    while (window.practiceTest().currentPos() < position)
-        click(window, "Command4");
-}
-
-// Answers every question through the option buttons: wrong at the given
-// positions, left unanswered at skip, correct elsewhere. Ends on the last one.
-void answer(const Form1 &window, const QList<int> &wrong, const QList<int> &skip = {})
-{
-    const PracticeTest &test = window.practiceTest();
-    for (int position = 1; position <= test.testSize(); ++position) {
-        goTo(window, position);
-        if (skip.contains(position))
-            continue;
-        const int correct = test.currentItem().correctSlot - 1;
-        const int option = wrong.contains(position) ? (correct + 1) % 4 : correct;
-        click(window, QStringLiteral("Option1_%1").arg(option));
-    }
-}
-
 struct Score {
     QString total, correct, percentage;
 };

@@ -20,14 +20,7 @@ QByteArray fileContents(const QString &path)
 // Finishes a test in which only the first question is answered wrongly.
 void finishWithFirstWrong(Form1 &window)
 {
-    for (int position = 1;; ++position) {
-        const int correct = window.practiceTest().currentItem().correctSlot - 1;
-        click(window,
-              QStringLiteral("Option1_%1").arg(position == 1 ? (correct + 1) % 4 : correct));
-        if (!window.practiceTest().canGoNext())
-            break;
-        click(window, "Command4");
-    }
+    answer(window, {1});
     answerNextModal("Command1");
     click(window, "Command6");
 }

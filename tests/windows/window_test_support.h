@@ -62,6 +62,30 @@ inline void click(const QWidget &window, const QString &buttonName)
     QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
 }
 
+inline void goTo(const veltrano::Form1 &window, int position)
+{
+    while (window.practiceTest().currentPos() > position)
+        click(window, "Command3");
+    while (window.practiceTest().currentPos() < position)
+        click(window, "Command4");
+}
+
+// Answers every question through the option buttons: wrong at the given
+// positions, left unanswered at skip, correct elsewhere. Ends on the last one.
+inline void answer(const veltrano::Form1 &window, const QList<int> &wrong,
+                   const QList<int> &skip = {})
+{
+    const veltrano::PracticeTest &test = window.practiceTest();
+    for (int position = 1; position <= test.testSize(); ++position) {
+        goTo(window, position);
+        if (skip.contains(position))
+            continue;
+        const int correct = test.currentItem().correctSlot - 1;
+        const int option = wrong.contains(position) ? (correct + 1) % 4 : correct;
+        click(window, QStringLiteral("Option1_%1").arg(option));
+    }
+}
+
 // Runs inspect on the next modal window to open, then presses its button
 // named buttonName. Call before the action that opens it.
 inline void answerNextModal(const QString &buttonName,
