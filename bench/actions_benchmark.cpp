@@ -6,7 +6,7 @@
 #include "bank/question_bank.h"
 #include "bank/random_source.h"
 #include "practice/history_codec.h"
-#include "practice/practice_test.h"
+#include "practice/practice_session.h"
 #include "windows/platform/settings_store.h"
 
 #include <QTemporaryDir>

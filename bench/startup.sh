@@ -30,6 +30,9 @@ cmake --build "$bench_dir" --parallel "$(nproc)" \
     --target veltrano-test bare-window window-probe >&2
 
 program=$bench_dir/veltrano/src/veltrano-test
+# The main window's title, which the probe waits for.
+version=$(sed -n 's/^project(VeltranoTest VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+title="Veltrano Test V$version"
 bare=$bench_dir/bare-window
 probe=$bench_dir/window-probe
 for file in "$program" "$bare" "$probe"; do
@@ -97,13 +100,13 @@ median() { # reads numbers, one a line
 
 # One start of each, not counted, so that font and file caches are warm
 # for both alike.
-measure "Veltrano Test V3.68" "$program" >/dev/null
+measure "$title" "$program" >/dev/null
 measure "Bare Window" "$bare" >/dev/null
 
 : >"$work/program.txt"
 : >"$work/bare.txt"
 for i in $(seq "$runs"); do
-    line=$(measure "Veltrano Test V3.68" "$program")
+    line=$(measure "$title" "$program")
     echo "run $i program: $line" >&2
     echo "$line" >>"$work/program.txt"
     line=$(measure "Bare Window" "$bare")

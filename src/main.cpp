@@ -1,3 +1,4 @@
+#include "config/version.h"
 #include "windows/main_window.h"
 #include "windows/window_setup.h"
 
@@ -8,7 +9,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("veltrano-test"));
     // No display name: Qt would append it to every window title.
-    QApplication::setApplicationVersion(QStringLiteral(VELTRANO_VERSION));
+    QApplication::setApplicationVersion(QString::fromLatin1(veltrano::programVersion));
 
     veltrano::Form1 window;
     window.adjustSize();

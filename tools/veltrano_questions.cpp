@@ -2,6 +2,7 @@
 // ("simple") or the statement form ("statements").
 
 #include "bank/question_files.h"
+#include "config/version.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -106,7 +107,7 @@ int main(int argc, char *argv[])
 {
     const QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("veltrano-questions"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(VELTRANO_VERSION));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(veltrano::programVersion));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(description());

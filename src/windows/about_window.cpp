@@ -1,4 +1,5 @@
 #include "windows/about_window.h"
+#include "config/version.h"
 
 #include "windows/clickable_label.h"
 #include "windows/fonts.h"
@@ -44,7 +45,8 @@ Form4::Form4(QWidget *parent) : QDialog(parent)
     setFixedClientSize(this, 9900, 4935);
 
     aboutLabel(this, QStringLiteral("Label1"),
-               QStringLiteral("Veltrano Test V3.68  \u00a9 2026 The Veltrano Test developers"),
+               QString::fromLatin1(programTitle) +
+                   QStringLiteral("  \u00a9 2026 The Veltrano Test developers"),
                twipsRect(480, 240, 9135, 495), 11.25);
     aboutLabel(this, QStringLiteral("Label2"),
                QStringLiteral("Thank you for practising with Veltrano Test.\n"

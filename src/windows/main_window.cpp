@@ -1,4 +1,5 @@
 #include "windows/main_window.h"
+#include "config/version.h"
 
 #include "practice/captions.h"
 #include "practice/history_codec.h"
@@ -239,7 +240,7 @@ void Form1::createMenu()
 
 void Form1::Form_Load()
 {
-    setWindowTitle(QStringLiteral("Veltrano Test V3.68"));
+    setWindowTitle(QString::fromLatin1(programTitle));
     Combo1->addItems({QStringLiteral("5 Questions"), QStringLiteral("10 Questions"),
                       QStringLiteral("20 Questions"), QStringLiteral("50 Questions"),
                       QStringLiteral("100 Questions"), QStringLiteral("165 Questions(ALL)")});

@@ -2,7 +2,7 @@
 
 #include "bank/question_bank.h"
 #include "bank/random_source.h"
-#include "practice/practice_test.h"
+#include "practice/practice_session.h"
 #include "windows/platform/settings_store.h"
 
 #include <QMainWindow>

@@ -1,6 +1,5 @@
 #include "bank/builtin_questions.h"
 #include "bank/question_bank.h"
-#include "test_registry.h"
 
 #include <QSet>
 #include <QTest>
@@ -70,5 +69,5 @@ private slots:
     }
 };
 
-VELTRANO_REGISTER_TEST(QuestionBankTest)
+QTEST_GUILESS_MAIN(QuestionBankTest)
 #include "test_question_bank.moc"

@@ -1,7 +1,6 @@
 #include "bank/question_bank.h"
 #include "bank/random_source.h"
 #include "bank/test_builder.h"
-#include "test_registry.h"
 
 #include <QSet>
 #include <QTest>
@@ -172,5 +171,5 @@ private slots:
     }
 };
 
-VELTRANO_REGISTER_TEST(TestBuilderTest)
+QTEST_GUILESS_MAIN(TestBuilderTest)
 #include "test_test_builder.moc"

@@ -1,6 +1,5 @@
 #include "practice/history_codec.h"
-#include "practice/practice_test.h"
-#include "test_registry.h"
+#include "practice/practice_session.h"
 
 #include <QTest>
 
@@ -277,5 +276,5 @@ private slots:
     }
 };
 
-VELTRANO_REGISTER_TEST(PracticeTestTest)
+QTEST_GUILESS_MAIN(PracticeTestTest)
 #include "test_practice_test.moc"

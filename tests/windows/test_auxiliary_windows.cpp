@@ -1,4 +1,5 @@
-#include "test_registry.h"
+#include "config/version.h"
+#include "temporary_home.h"
 #include "window_test_support.h"
 #include "windows/about_window.h"
 #include "windows/licence_window.h"
@@ -63,6 +64,8 @@ QString marker()
 
 class AuxiliaryWindowsTest : public QObject {
     Q_OBJECT
+
+    TemporaryHome home_;
 
 private slots:
     void init()
@@ -223,10 +226,10 @@ private slots:
                  QStringLiteral("For more hints about the Veltrano test, please visit: "));
         QVERIFY(child<QLabel>(about, "Label1")
                     ->text()
-                    .startsWith(QStringLiteral("Veltrano Test V3.68")));
+                    .startsWith(QString::fromLatin1(veltrano::programTitle)));
         QVERIFY(child<QPushButton>(about, "Command1")->isDefault());
     }
 };
 
-VELTRANO_REGISTER_TEST(AuxiliaryWindowsTest)
+QTEST_MAIN(AuxiliaryWindowsTest)
 #include "test_auxiliary_windows.moc"

@@ -1,5 +1,5 @@
 #include "practice/history_codec.h"
-#include "test_registry.h"
+#include "temporary_home.h"
 #include "window_test_support.h"
 #include "windows/platform/message_box.h"
 
@@ -69,6 +69,8 @@ bool isEnabled(const Form1 &window, const char *name)
 
 class FinishReviewTest : public QObject {
     Q_OBJECT
+
+    TemporaryHome home_;
 
 private slots:
     void init()
@@ -325,5 +327,5 @@ private slots:
     }
 };
 
-VELTRANO_REGISTER_TEST(FinishReviewTest)
+QTEST_MAIN(FinishReviewTest)
 #include "test_finish_review.moc"

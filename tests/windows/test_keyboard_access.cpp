@@ -1,4 +1,4 @@
-#include "test_registry.h"
+#include "temporary_home.h"
 #include "window_test_support.h"
 #include "windows/platform/announcer.h"
 #include "windows/platform/message_box.h"
@@ -33,6 +33,8 @@ QString focusName()
 
 class KeyboardAccessTest : public QObject {
     Q_OBJECT
+
+    TemporaryHome home_;
 
 private slots:
     void init() { writeSettings("[aaa]\nzzz=1\n"); }
@@ -139,5 +141,5 @@ private slots:
     }
 };
 
-VELTRANO_REGISTER_TEST(KeyboardAccessTest)
+QTEST_MAIN(KeyboardAccessTest)
 #include "test_keyboard_access.moc"

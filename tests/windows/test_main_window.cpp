@@ -1,4 +1,5 @@
-#include "test_registry.h"
+#include "config/version.h"
+#include "temporary_home.h"
 #include "window_test_support.h"
 #include "windows/platform/message_box.h"
 #include "windows/wrapping_buttons.h"
@@ -38,6 +39,8 @@ void chooseOption(const Form1 &window, int index)
 class MainWindowTest : public QObject {
     Q_OBJECT
 
+    TemporaryHome home_;
+
 private slots:
     void init()
     {
@@ -55,7 +58,7 @@ private slots:
     void startsIdle()
     {
         Form1 window;
-        QCOMPARE(window.windowTitle(), QStringLiteral("Veltrano Test V3.68"));
+        QCOMPARE(window.windowTitle(), QString::fromLatin1(veltrano::programTitle));
         QVERIFY(!child<QWidget>(window, "Frame1")->isVisibleTo(&window));
         QVERIFY(!child<QWidget>(window, "Command5")->isVisibleTo(&window));
         QVERIFY(!child<QWidget>(window, "Command1")->isVisibleTo(&window));
@@ -176,5 +179,5 @@ private slots:
     }
 };
 
-VELTRANO_REGISTER_TEST(MainWindowTest)
+QTEST_MAIN(MainWindowTest)
 #include "test_main_window.moc"

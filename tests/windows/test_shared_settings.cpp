@@ -1,5 +1,5 @@
 #include "practice/history_codec.h"
-#include "test_registry.h"
+#include "temporary_home.h"
 #include "window_test_support.h"
 #include "windows/platform/message_box.h"
 
@@ -29,6 +29,8 @@ void finishWithFirstWrong(Form1 &window)
 
 class SharedSettingsTest : public QObject {
     Q_OBJECT
+
+    TemporaryHome home_;
 
 private slots:
     void init()
@@ -120,5 +122,5 @@ private slots:
     }
 };
 
-VELTRANO_REGISTER_TEST(SharedSettingsTest)
+QTEST_MAIN(SharedSettingsTest)
 #include "test_shared_settings.moc"

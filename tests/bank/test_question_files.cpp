@@ -1,5 +1,4 @@
 #include "bank/question_files.h"
-#include "test_registry.h"
 
 #include <QDir>
 #include <QFile>
@@ -311,5 +310,5 @@ private slots:
     }
 };
 
-VELTRANO_REGISTER_TEST(QuestionFilesTest)
+QTEST_GUILESS_MAIN(QuestionFilesTest)
 #include "test_question_files.moc"

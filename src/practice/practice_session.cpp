@@ -1,4 +1,4 @@
-#include "practice/practice_test.h"
+#include "practice/practice_session.h"
 
 #include "bank/test_builder.h"
 #include "practice/captions.h"

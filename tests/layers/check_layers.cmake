@@ -1,0 +1,32 @@
+# Fails when a source file includes a header its layer may not use.
+# Run as: cmake -DSOURCE_DIR=<repository> -P check_layers.cmake
+
+# layer folder -> forbidden include patterns (regular expressions)
+set(qt_gui_headers "<Qt(Widgets|Gui|PrintSupport|Charts|TextToSpeech)/|<Q(Widget|Application|Dialog|Label|PushButton|Painter|Pixmap|Font|Color|Icon|Image|Screen|Window|MainWindow|MessageBox|Action|GuiApplication|Accessible)[ >]")
+set(forbidden_bank "${qt_gui_headers}|\"(practice|progress|windows)/|<QtSql/|<QSql")
+set(forbidden_practice "${qt_gui_headers}|\"(progress|windows)/|<QtSql/|<QSql")
+set(forbidden_progress "${qt_gui_headers}|\"windows/")
+set(forbidden_tools "${qt_gui_headers}|\"(practice|progress|windows)/")
+
+set(failures "")
+foreach(layer bank practice progress tools)
+    if(layer STREQUAL "tools")
+        set(folder "${SOURCE_DIR}/tools")
+    else()
+        set(folder "${SOURCE_DIR}/src/${layer}")
+    endif()
+    file(GLOB_RECURSE sources "${folder}/*.cpp" "${folder}/*.h")
+    foreach(source IN LISTS sources)
+        file(STRINGS "${source}" includes REGEX "^[ \t]*#[ \t]*include")
+        foreach(line IN LISTS includes)
+            if(line MATCHES "${forbidden_${layer}}")
+                string(APPEND failures "\n  ${source}: ${line}")
+            endif()
+        endforeach()
+    endforeach()
+endforeach()
+
+if(failures)
+    message(FATAL_ERROR "Includes that cross a layer:${failures}")
+endif()
+message(STATUS "Every layer includes only what it may use.")
