@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 
 bench_dir=${VELTRANO_BENCH_DIR:-build-bench}
 source scripts/packages.sh
-install_missing_packages cmake make g++ qt6-base-dev libgl-dev fonts-liberation >&2
+install_missing_packages "${veltrano_build_packages[@]}" >&2
 if [ ! -f "$bench_dir/CMakeCache.txt" ]; then
     cmake -S bench -B "$bench_dir" -DCMAKE_BUILD_TYPE=Release >&2
 fi

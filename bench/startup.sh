@@ -19,7 +19,7 @@ runs=${VELTRANO_BENCH_RUNS:-20}
 
 # --- Debian packages: only those missing --------------------------------------
 source scripts/packages.sh
-install_missing_packages cmake make g++ pkgconf qt6-base-dev libgl-dev fonts-liberation xvfb \
+install_missing_packages "${veltrano_build_packages[@]}" pkgconf xvfb \
     libxcb1-dev libxcb-damage0-dev >&2
 
 # --- Build (Release) ------------------------------------------------------------

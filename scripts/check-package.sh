@@ -13,7 +13,7 @@ icon_sizes=(16 24 32 48 64 128 256)
 
 # --- What the build and the checks need, installed only when missing -------
 source scripts/packages.sh
-install_missing_packages cmake make g++ qt6-base-dev libgl-dev dpkg-dev file desktop-file-utils appstream
+install_missing_packages "${veltrano_build_packages[@]}" dpkg-dev file desktop-file-utils appstream
 
 # --- Build and package ------------------------------------------------------
 # The tests are left out: they are never packaged and only cost build time.

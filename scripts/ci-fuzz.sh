@@ -34,7 +34,7 @@ if ! command -v clang++ >/dev/null; then
 fi
 
 # What the program itself needs to build; missing these is an error.
-install_missing_packages cmake make qt6-base-dev libgl-dev
+install_missing_packages "${veltrano_build_packages[@]}"
 
 # A build folder configured with another compiler cannot be reused.
 if [ -f "$build_dir/CMakeCache.txt" ] &&

@@ -3,6 +3,11 @@
 # packages that are not installed yet (apt-get; through sudo when not root).
 # Source it; it changes nothing by itself.
 
+# What every build of the project needs: the set-up, the package check, the
+# benchmarks and the fuzzers all install these.
+veltrano_build_packages=(cmake make g++ python3 qt6-base-dev libgl-dev qt6-tools-dev qt6-l10n-tools
+    fonts-liberation)
+
 install_missing_packages() {
     local missing=() package
     for package in "$@"; do

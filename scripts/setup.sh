@@ -7,7 +7,7 @@
 set -euo pipefail
 
 source "$(dirname "${BASH_SOURCE[0]}")/packages.sh"
-install_missing_packages cmake make g++ qt6-base-dev libgl-dev fonts-liberation "$@"
+install_missing_packages "${veltrano_build_packages[@]}" "$@"
 
 build_dir=${VELTRANO_BUILD_DIR:-build}
 if [ ! -f "$build_dir/CMakeCache.txt" ]; then

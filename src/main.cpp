@@ -1,4 +1,5 @@
 #include "config/version.h"
+#include "windows/fonts.h"
 #include "windows/main_window.h"
 #include "windows/window_setup.h"
 
@@ -10,6 +11,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("veltrano-test"));
     // No display name: Qt would append it to every window title.
     QApplication::setApplicationVersion(QString::fromLatin1(veltrano::programVersion));
+    veltrano::applyProgramFonts();
 
     veltrano::Form1 window;
     window.adjustSize();

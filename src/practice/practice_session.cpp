@@ -1,7 +1,6 @@
 #include "practice/practice_session.h"
 
 #include "bank/test_builder.h"
-#include "practice/captions.h"
 #include "practice/history_codec.h"
 
 namespace veltrano {
@@ -11,75 +10,85 @@ PracticeTest::PracticeTest(const QuestionBank &bank, RandomSource &random)
 {
 }
 
-int PracticeTest::parseTestSize(const QString &listText)
+bool PracticeTest::start(TestKind kind, int size)
 {
-    qsizetype digits = 0;
-    while (digits < listText.size() && listText.at(digits) >= u'0' && listText.at(digits) <= u'9')
-        ++digits;
-    bool ok = false;
-    const int size = listText.left(digits).toInt(&ok);
-    return ok ? size : 0;
-}
-
-bool PracticeTest::start(int requestedSize)
-{
-    TestItems items = redoRequested_ ? buildRedoTest(bank_, wrongFlags_, random_)
-                                     : buildTest(bank_, requestedSize, random_);
+    TestItems items = kind == TestKind::Redo ? buildRedoTest(bank_, wrongFlags_, random_)
+                                             : buildTest(bank_, size, random_);
     if (items.isEmpty())
         return false;
+    state_ = TestState::Running;
+    kind_ = kind;
     items_ = std::move(items);
     currentPos_ = 1;
-    reachedLast_ = false;
     redoRequested_ = false;
     wrongOnlyView_ = false;
-    testIdle_ = false;
+    reachedLast_ = false;
+    correctCount_ = 0;
+    wrongList_.clear();
+    wrongCursor_ = 0;
     return true;
 }
 
 bool PracticeTest::choose(int optionIndex, bool chosen)
 {
-    if (testIdle_ || optionIndex < 0 || optionIndex > 3)
+    if (state_ != TestState::Running || optionIndex < 0 || optionIndex > 3)
         return false;
     items_.at(currentPos_).chosenOption = chosen ? optionIndex : -1;
     return true;
 }
 
-bool PracticeTest::previous()
+PracticeTest::Cursor PracticeTest::cursor() const
+{
+    if (wrongOnlyView_)
+        return {wrongCursor_, wrongCount()};
+    return {currentPos_, testSize()};
+}
+
+void PracticeTest::moveTo(int index)
 {
     if (wrongOnlyView_) {
-        if (wrongCursor_ <= 1)
-            return false;
-        --wrongCursor_;
-        currentPos_ = wrongList_.at(wrongCursor_);
-        return true;
+        wrongCursor_ = index;
+        currentPos_ = wrongList_.at(index);
+        return;
     }
-    if (currentPos_ <= 1)
+    currentPos_ = index;
+    // Only Next marks the last question as reached; see next().
+}
+
+bool PracticeTest::canGoPrevious() const
+{
+    return cursor().index >= 2;
+}
+
+bool PracticeTest::canGoNext() const
+{
+    const Cursor at = cursor();
+    return at.index < at.count;
+}
+
+bool PracticeTest::previous()
+{
+    if (!canGoPrevious())
         return false;
-    --currentPos_;
+    moveTo(cursor().index - 1);
     return true;
 }
 
 bool PracticeTest::next()
 {
-    if (wrongOnlyView_) {
-        if (wrongCursor_ >= wrongCount())
-            return false;
-        ++wrongCursor_;
-        currentPos_ = wrongList_.at(wrongCursor_);
-        return true;
-    }
-    if (currentPos_ >= testSize())
+    if (!canGoNext())
         return false;
-    ++currentPos_;
-    if (currentPos_ == testSize())
+    moveTo(cursor().index + 1);
+    if (!wrongOnlyView_ && currentPos_ == testSize())
         reachedLast_ = true;
     return true;
 }
 
 void PracticeTest::setWrongOnlyView(bool ticked)
 {
-    // The wrong-only view needs a wrong question to stand on.
-    wrongOnlyView_ = ticked && wrongCount() > 0;
+    // The wrong-only view exists only in a review with a wrong question to
+    // stand on.
+    wrongOnlyView_ = ticked && state_ == TestState::Reviewing && wrongCount() > 0;
     if (wrongOnlyView_) {
         wrongCursor_ = 1;
         currentPos_ = wrongList_.at(1);
@@ -88,25 +97,11 @@ void PracticeTest::setWrongOnlyView(bool ticked)
     }
 }
 
-bool PracticeTest::canGoPrevious() const
-{
-    const int position = (testIdle_ && wrongOnlyView_) ? wrongCursor_ : currentPos_;
-    return position >= 2;
-}
-
-bool PracticeTest::canGoNext() const
-{
-    if (testIdle_ && wrongOnlyView_)
-        return wrongCursor_ < wrongCount();
-    return currentPos_ < testSize();
-}
-
 bool PracticeTest::isCorrect(int position)
 {
     const TestItem &item = items_.at(position);
     const bool correct = item.isAnsweredCorrectly();
     wrongFlags_.set(item.question, correct ? 0 : 1);
-    checkedSinceStore_.at(QuestionBank::checkedQuestion(item.question)) = true;
     return correct;
 }
 
@@ -119,28 +114,19 @@ void PracticeTest::markExam()
             ++correctCount_;
         else
             wrongList_.append(position);
+        changedSinceStore_.at(QuestionBank::checkedQuestion(item(position).question)) = true;
     }
 }
 
 Verdict PracticeTest::checkAnswer()
 {
-    Verdict verdict;
     const TestItem &item = currentItem();
-    verdict.correctSlot = item.correctSlot;
-    verdict.chosenOption = item.chosenOption;
-    verdict.correct = isCorrect(currentPos_);
-    if (verdict.correct) {
-        verdict.text = QStringLiteral("Your answer is CORRECT.");
-    } else {
-        verdict.text = QStringLiteral("Your answer is WRONG, the correct answer is ") +
-                       slotLetter(item.correctSlot);
-    }
-    return verdict;
+    return {isCorrect(currentPos_), item.correctSlot, item.chosenOption};
 }
 
 void PracticeTest::finish(bool wrongOnlyTicked)
 {
-    testIdle_ = true;
+    state_ = TestState::Reviewing;
     markExam();
     setWrongOnlyView(wrongOnlyTicked);
 }
@@ -148,7 +134,7 @@ void PracticeTest::finish(bool wrongOnlyTicked)
 void PracticeTest::loadHistory(const QString &stored)
 {
     wrongFlags_ = decodeHistory(stored, bank_.questionCount());
-    checkedSinceStore_.fill(false);
+    changedSinceStore_.fill(false);
     refreshRedoHistory();
 }
 
@@ -156,7 +142,7 @@ QString PracticeTest::mergedHistory(const QString &storedNow) const
 {
     WrongFlags merged = decodeHistory(storedNow, bank_.questionCount());
     for (int q = 1; q <= bank_.questionCount(); ++q)
-        if (checkedSinceStore_.at(q))
+        if (changedSinceStore_.at(q))
             merged.set(q, wrongFlags_.at(q));
     return encodeHistory(merged, bank_.questionCount());
 }
@@ -166,11 +152,30 @@ void PracticeTest::historyStored(const QString &stored)
     loadHistory(stored);
 }
 
+bool PracticeTest::hasUnstoredHistory() const
+{
+    for (int q = 1; q <= bank_.questionCount(); ++q)
+        if (changedSinceStore_.at(q))
+            return true;
+    return false;
+}
+
 void PracticeTest::clearHistory()
 {
     wrongFlags_.clear();
-    checkedSinceStore_.fill(true);
+    changedSinceStore_.fill(true);
     hasRedoHistory_ = false;
+}
+
+int percentageTenths(int correct, int total)
+{
+    if (total <= 0)
+        return 0;
+    const long long scaled = static_cast<long long>(correct) * 1000;
+    long long tenths = scaled / total;
+    if ((scaled % total) * 2 >= total)
+        ++tenths;
+    return static_cast<int>(tenths);
 }
 
 } // namespace veltrano

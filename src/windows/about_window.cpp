@@ -1,39 +1,26 @@
 #include "windows/about_window.h"
-#include "config/version.h"
 
+#include "config/version.h"
 #include "windows/clickable_label.h"
 #include "windows/fonts.h"
 #include "windows/platform/web_launcher.h"
-#include "windows/twips.h"
 #include "windows/web_addresses.h"
+#include "windows/widget_factory.h"
 #include "windows/window_setup.h"
 
+#include <QEvent>
 #include <QPushButton>
 
 namespace veltrano {
 
 namespace {
 
-QLabel *aboutLabel(QWidget *parent, const QString &name, const QString &text, QRect geometry,
-                   double pointSize)
+void styleText(QLabel *label, double pointSize)
 {
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setGeometry(geometry);
     label->setFont(timesNewRoman(pointSize, true));
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    return label;
-}
-
-QPushButton *aboutButton(QWidget *parent, const QString &name, const QString &caption,
-                         QRect geometry)
-{
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setGeometry(geometry);
-    return button;
 }
 
 } // namespace
@@ -41,53 +28,62 @@ QPushButton *aboutButton(QWidget *parent, const QString &name, const QString &ca
 Form4::Form4(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("Form4"));
-    setWindowTitle(QStringLiteral("About"));
     setFixedClientSize(this, 9900, 4935);
 
-    aboutLabel(this, QStringLiteral("Label1"),
-               QString::fromLatin1(programTitle) +
-                   QStringLiteral("  \u00a9 2026 The Veltrano Test developers"),
-               twipsRect(480, 240, 9135, 495), 11.25);
-    aboutLabel(this, QStringLiteral("Label2"),
-               QStringLiteral("Thank you for practising with Veltrano Test.\n"
-                              "Tell us what you think: write to feedback@veltrano.example.org.\n"
-                              "Good luck with your citizenship test!"),
-               twipsRect(480, 1080, 9255, 1215), 9.75);
-    aboutLabel(this, QStringLiteral("Label3"),
-               QStringLiteral("For more hints about the Veltrano test, please visit: "),
-               twipsRect(480, 2280, 6855, 735), 9.75);
-    aboutLabel(this, QStringLiteral("Label5"),
-               QStringLiteral("Click on the 'More Info' button for other citizenship information "
-                              "that you may be interested.\n"
-                              "Click on 'Online Test' button for a free web based practice test."),
-               twipsRect(480, 2880, 8895, 735), 9.75);
+    Label1 = makeControl<QLabel>(this, "Label1", twipsRect(480, 240, 9135, 495));
+    Label2 = makeControl<QLabel>(this, "Label2", twipsRect(480, 1080, 9255, 1215));
+    Label3 = makeControl<QLabel>(this, "Label3", twipsRect(480, 2280, 6855, 735));
+    Label5 = makeControl<QLabel>(this, "Label5", twipsRect(480, 2880, 8895, 735));
+    Label4 = makeControl<ClickableLabel>(this, "Label4", twipsRect(6000, 2280, 2775, 615),
+                                         QString::fromLatin1(web::homePageLabel));
+    Command2 = makeControl<QPushButton>(this, "Command2", twipsRect(1320, 3960, 1575, 495));
+    Command3 = makeControl<QPushButton>(this, "Command3", twipsRect(4080, 3960, 1575, 495));
+    Command1 = makeControl<QPushButton>(this, "Command1", twipsRect(6720, 3960, 1575, 495));
 
-    auto *link = new ClickableLabel(QString::fromLatin1(web::homePageLabel), this);
-    link->setObjectName(QStringLiteral("Label4"));
-    link->setGeometry(twipsRect(6000, 2280, 2775, 615));
+    styleText(Label1, 11.25);
+    for (QLabel *label : {Label2, Label3, Label5})
+        styleText(label, 9.75);
     QFont linkFont = timesNewRoman(9.75, true);
     linkFont.setUnderline(true);
-    link->setFont(linkFont);
-    link->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label4->setFont(linkFont);
+    Label4->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // The theme's link colour: blue on a light desktop, readable on a dark one.
-    QPalette blue = link->palette();
-    blue.setColor(QPalette::WindowText, blue.color(QPalette::Link));
-    link->setPalette(blue);
-    link->setCursor(Qt::PointingHandCursor);
-    connect(link, &ClickableLabel::clicked, this, &Form4::Label4_Click);
+    QPalette link = Label4->palette();
+    link.setColor(QPalette::WindowText, link.color(QPalette::Link));
+    Label4->setPalette(link);
+    Label4->setCursor(Qt::PointingHandCursor);
+    Command1->setDefault(true);
 
-    QPushButton *more = aboutButton(this, QStringLiteral("Command2"), QStringLiteral("&More Info"),
-                                    twipsRect(1320, 3960, 1575, 495));
-    QPushButton *online =
-        aboutButton(this, QStringLiteral("Command3"), QStringLiteral("Online &Test"),
-                    twipsRect(4080, 3960, 1575, 495));
-    QPushButton *ok = aboutButton(this, QStringLiteral("Command1"), QStringLiteral("&OK"),
-                                  twipsRect(6720, 3960, 1575, 495));
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &Form4::Command1_Click);
-    connect(more, &QPushButton::clicked, this, &Form4::Command2_Click);
-    connect(online, &QPushButton::clicked, this, &Form4::Command3_Click);
-    ok->setFocus();
+    connect(Command1, &QPushButton::clicked, this, &Form4::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &Form4::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &Form4::Command3_Click);
+    connect(Label4, &ClickableLabel::clicked, this, &Form4::Command2_Click);
+    retranslateUi();
+    Command1->setFocus();
+}
+
+void Form4::retranslateUi()
+{
+    setWindowTitle(tr("About"));
+    Label1->setText(
+        tr("%1  \u00a9 2026 The Veltrano Test developers").arg(QString::fromLatin1(programTitle)));
+    Label2->setText(tr("Thank you for practising with Veltrano Test.\n"
+                       "Tell us what you think: write to feedback@veltrano.example.org.\n"
+                       "Good luck with your citizenship test!"));
+    Label3->setText(tr("For more hints about the Veltrano test, please visit: "));
+    Label5->setText(tr("Click on the 'More Info' button for other citizenship information that "
+                       "you may be interested.\n"
+                       "Click on 'Online Test' button for a free web based practice test."));
+    Command2->setText(tr("&More Info"));
+    Command3->setText(tr("Online &Test"));
+    Command1->setText(tr("&OK"));
+}
+
+void Form4::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslateUi();
+    QDialog::changeEvent(event);
 }
 
 void Form4::Command1_Click()
@@ -103,11 +99,6 @@ void Form4::Command2_Click()
 void Form4::Command3_Click()
 {
     platform::openWebPage(QString::fromLatin1(web::onlineTestPage));
-}
-
-void Form4::Label4_Click()
-{
-    platform::openWebPage(QString::fromLatin1(web::homePage));
 }
 
 } // namespace veltrano

@@ -2,7 +2,12 @@
 
 #include <QDialog>
 
+class QLabel;
+class QPushButton;
+
 namespace veltrano {
+
+class ClickableLabel;
 
 // "About": the program's title and ownership, a word of thanks and the way to
 // the maker's pages.
@@ -11,10 +16,25 @@ class Form4 : public QDialog {
 public:
     explicit Form4(QWidget *parent = nullptr);
 
+protected:
+    void changeEvent(QEvent *event) override;
+
+private slots:
     void Command1_Click(); // "&OK"
-    void Command2_Click(); // "&More Info"
+    void Command2_Click(); // "&More Info", also the web address
     void Command3_Click(); // "Online &Test"
-    void Label4_Click();   // the web address
+
+private:
+    void retranslateUi();
+
+    QLabel *Label1 = nullptr;         // title and ownership
+    QLabel *Label2 = nullptr;         // thanks, feedback, good luck
+    QLabel *Label3 = nullptr;         // "For more hints ..."
+    ClickableLabel *Label4 = nullptr; // the maker's web address
+    QLabel *Label5 = nullptr;         // what the two buttons open
+    QPushButton *Command1 = nullptr;  // "&OK"
+    QPushButton *Command2 = nullptr;  // "&More Info"
+    QPushButton *Command3 = nullptr;  // "Online &Test"
 };
 
 } // namespace veltrano

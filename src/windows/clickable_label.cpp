@@ -4,11 +4,23 @@
 
 namespace veltrano {
 
+// The label takes the press and the release itself: passed on, they would
+// reach a clickable parent too (the slogan lies on the banner), and one click
+// would open two pages.
+void ClickableLabel::mousePressEvent(QMouseEvent *event)
+{
+    event->setAccepted(event->button() == Qt::LeftButton);
+}
+
 void ClickableLabel::mouseReleaseEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+    if (event->button() != Qt::LeftButton) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    if (rect().contains(event->position().toPoint()))
         emit clicked();
-    QLabel::mouseReleaseEvent(event);
 }
 
 } // namespace veltrano

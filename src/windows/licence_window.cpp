@@ -1,10 +1,11 @@
 #include "windows/licence_window.h"
 
 #include "windows/platform/web_launcher.h"
-#include "windows/twips.h"
 #include "windows/web_addresses.h"
+#include "windows/widget_factory.h"
 #include "windows/window_setup.h"
 
+#include <QEvent>
 #include <QFile>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
@@ -24,31 +25,38 @@ Form3::Form3(bool agreementPending, QWidget *parent)
     : QDialog(parent), agreementPending_(agreementPending)
 {
     setObjectName(QStringLiteral("Form3"));
-    setWindowTitle(QStringLiteral("License"));
     setFixedClientSize(this, 10500, 6360);
 
-    Text1 = new QPlainTextEdit(this);
-    Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setGeometry(twipsRect(480, 240, 8055, 5775));
+    Text1 = makeControl<QPlainTextEdit>(this, "Text1", twipsRect(480, 240, 8055, 5775));
+    Command1 = makeControl<QPushButton>(this, "Command1", twipsRect(8880, 480, 1335, 495));
+    Command2 = makeControl<QPushButton>(this, "Command2", twipsRect(8880, 1320, 1335, 495));
+
     Text1->setReadOnly(true);
     Text1->setLineWrapMode(QPlainTextEdit::NoWrap);
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text1->setPlainText(agreementText());
-
-    Command1 =
-        new QPushButton(agreementPending ? QStringLiteral("&Accept") : QStringLiteral("OK"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setGeometry(twipsRect(8880, 480, 1335, 495));
     Command1->setDefault(true);
-    Command2 = new QPushButton(QStringLiteral("Not Accept"), this);
-    Command2->setObjectName(QStringLiteral("Command2"));
-    Command2->setGeometry(twipsRect(8880, 1320, 1335, 495));
     Command2->setVisible(agreementPending);
 
     connect(Command1, &QPushButton::clicked, this, &Form3::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form3::Command2_Click);
+    retranslateUi();
     Command1->setFocus();
+}
+
+void Form3::retranslateUi()
+{
+    setWindowTitle(tr("License"));
+    Command1->setText(agreementPending_ ? tr("&Accept") : tr("OK"));
+    Command2->setText(tr("Not Accept"));
+}
+
+void Form3::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslateUi();
+    QDialog::changeEvent(event);
 }
 
 void Form3::Command1_Click()

@@ -17,13 +17,17 @@ public:
     // The agreement text shipped with the program.
     static QString agreementText();
 
+protected:
+    void changeEvent(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private slots:
     void Command1_Click(); // "OK" / "&Accept"
     void Command2_Click(); // "Not Accept"
 
-protected:
-    void keyPressEvent(QKeyEvent *event) override;
-
 private:
+    void retranslateUi();
+
     bool agreementPending_;
     QPlainTextEdit *Text1 = nullptr;
     QPushButton *Command1 = nullptr; // "OK", "&Accept" on the first run

@@ -1,22 +1,19 @@
 #include "windows/main_window.h"
-#include "config/version.h"
 
-#include "practice/captions.h"
+#include "config/version.h"
 #include "practice/history_codec.h"
 #include "windows/about_window.h"
+#include "windows/captions.h"
 #include "windows/clickable_label.h"
-#include "windows/fonts.h"
 #include "windows/licence_window.h"
 #include "windows/platform/announcer.h"
 #include "windows/platform/message_box.h"
-#include "windows/platform/web_launcher.h"
 #include "windows/result_window.h"
+#include "windows/settings_keys.h"
 #include "windows/twips.h"
-#include "windows/web_addresses.h"
 #include "windows/window_setup.h"
 #include "windows/wrapping_buttons.h"
 
-#include <QAction>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -26,33 +23,10 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
-#include <QMenuBar>
+#include <QShortcut>
 #include <QTimer>
 
 namespace veltrano {
-
-namespace {
-
-const QString settingsSection = QStringLiteral("aaa");
-const QString historyKey = QStringLiteral("redo");
-const QString firstRunKey = QStringLiteral("zzz");
-
-template <typename Widget, typename... Args>
-Widget *makeControl(QWidget *parent, const QString &name, QRect geometry, Args &&...args)
-{
-    auto *widget = new Widget(std::forward<Args>(args)..., parent);
-    widget->setObjectName(name);
-    widget->setGeometry(geometry);
-    return widget;
-}
-
-WrappingPushButton *makeButton(QWidget *parent, const QString &name, const QString &caption,
-                               QRect geometry)
-{
-    return makeControl<WrappingPushButton>(parent, name, geometry, caption);
-}
-
-} // namespace
 
 Form1::Form1(QWidget *parent)
     : Form1(platform::SettingsStore(), std::make_unique<SystemRandomSource>(), parent)
@@ -61,189 +35,21 @@ Form1::Form1(QWidget *parent)
 
 Form1::Form1(platform::SettingsStore settings, std::unique_ptr<RandomSource> random,
              QWidget *parent)
-    : QMainWindow(parent), settings_(std::move(settings)),
-      random_(random ? std::move(random) : std::make_unique<SystemRandomSource>()),
+    : QMainWindow(parent), settings_(std::move(settings)), random_(std::move(random)),
       test_(bank_, *random_)
 {
-    applyProgramFonts();
     createControls();
     createMenu();
-    describeControls();
+    connectControls();
     Form_Load();
 }
 
 Form1::~Form1() = default;
 
-void Form1::createControls()
-{
-    setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Practice Test for Veltrano V1.2"));
-
-    client_ = new QWidget(this);
-    client_->setObjectName(QStringLiteral("client"));
-    client_->setFixedSize(twipsToPixels(10575), twipsToPixels(7605));
-    setCentralWidget(client_);
-    QWidget *const form = client_;
-
-    Command2 = makeButton(form, QStringLiteral("Command2"), QStringLiteral("&Start"),
-                          twipsRect(4560, 240, 1095, 495));
-
-    Frame1 = makeControl<QGroupBox>(form, QStringLiteral("Frame1"), twipsRect(480, 960, 9615, 5415),
-                                    QStringLiteral("Frame1"));
-    Label1 = makeControl<QLabel>(Frame1, QStringLiteral("Label1"), twipsRect(360, 480, 8415, 855),
-                                 QStringLiteral("Label1"));
-    Label1->setFont(timesNewRoman(14.25));
-    Label1->setWordWrap(true);
-    Label1->setTextFormat(Qt::PlainText);
-    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-
-    optionGroup_ = new QButtonGroup(this);
-    const std::array<int, 4> optionTops{1320, 1920, 2520, 3120};
-    for (int i = 0; i < 4; ++i) {
-        Option1.at(i) = makeControl<WrappingRadioButton>(
-            Frame1, QStringLiteral("Option1_%1").arg(i),
-            twipsRect(600, optionTops.at(i), i == 0 ? 8775 : 8895, 495), QStringLiteral("Option1"));
-        Option1.at(i)->setFont(timesNewRoman(9.75));
-        optionGroup_->addButton(Option1.at(i), i);
-    }
-
-    Image1 = makeControl<QLabel>(Frame1, QStringLiteral("Image1"), twipsRect(120, 1320, 360, 360));
-    Image1->setPixmap(QPixmap(QStringLiteral(":/pictures/wrong_mark.png")));
-    Image2 = makeControl<QLabel>(Frame1, QStringLiteral("Image2"), twipsRect(120, 2040, 450, 270));
-    Image2->setPixmap(QPixmap(QStringLiteral(":/pictures/correct_mark.png")));
-
-    Label2 = makeControl<QLabel>(Frame1, QStringLiteral("Label2"), twipsRect(600, 3960, 6615, 375),
-                                 QStringLiteral("Label2"));
-    Label2->setFont(timesNewRoman(9.75));
-    Label2->setTextFormat(Qt::PlainText);
-
-    Command3 = makeButton(Frame1, QStringLiteral("Command3"), QStringLiteral("&Previous"),
-                          twipsRect(600, 4680, 975, 375));
-    Command4 = makeButton(Frame1, QStringLiteral("Command4"), QStringLiteral("&Next"),
-                          twipsRect(1920, 4680, 975, 375));
-    Check1 =
-        makeControl<QCheckBox>(Frame1, QStringLiteral("Check1"), twipsRect(3360, 4680, 2535, 375),
-                               QStringLiteral("View wrong answers only."));
-    Command5 = makeButton(Frame1, QStringLiteral("Command5"), QStringLiteral("Check Answer"),
-                          twipsRect(6240, 4680, 1455, 375));
-    Command5->hide();
-    Command6 = makeButton(Frame1, QStringLiteral("Command6"), QStringLiteral("&Finish"),
-                          twipsRect(8040, 4680, 1095, 375));
-
-    Label3 = makeControl<QLabel>(form, QStringLiteral("Label3"), twipsRect(240, 360, 2175, 375),
-                                 QStringLiteral("Practice Question Number:"));
-    Label3->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    // Drawn 1815 twips wide, the list cut off "165 Questions(ALL)" beside its
-    // arrow; it takes the free room up to "&Start" instead.
-    Combo1 =
-        makeControl<QComboBox>(form, QStringLiteral("Combo1"), twipsRect(2460, 348, 2010, 315));
-    Combo1->setEditable(false);
-    Label3->setBuddy(Combo1);
-
-    Command7 =
-        makeButton(form, QStringLiteral("Command7"), QStringLiteral("&Redo Incorrect Questions"),
-                   twipsRect(5760, 240, 1575, 495));
-    Command8 =
-        makeButton(form, QStringLiteral("Command8"), QStringLiteral("&Clear Incorrect History"),
-                   twipsRect(7440, 240, 1335, 495));
-    Command10 = makeButton(form, QStringLiteral("Command10"), QStringLiteral("&Info Center"),
-                           twipsRect(8880, 240, 1215, 495));
-    Command1 = makeButton(form, QStringLiteral("Command1"), QStringLiteral("&Exit"),
-                          twipsRect(10200, 960, 855, 495));
-    Command1->hide();
-
-    Label4 = makeControl<QLabel>(form, QStringLiteral("Label4"), twipsRect(480, 6480, 9615, 975));
-    Label4->setAutoFillBackground(true);
-    QPalette placeholder = Label4->palette();
-    placeholder.setColor(QPalette::Window, Qt::white);
-    placeholder.setColor(QPalette::WindowText, Qt::red);
-    Label4->setPalette(placeholder);
-    Label4->setFont(timesNewRoman(11.25));
-
-    Picture1 = makeControl<ClickableLabel>(form, QStringLiteral("Picture1"),
-                                           twipsRect(120, 4800, 3975, 735));
-    Picture1->setAutoFillBackground(true);
-    QPalette banner = Picture1->palette();
-    banner.setColor(QPalette::Window, Qt::white);
-    banner.setColor(QPalette::WindowText, QColor(0x99, 0, 0));
-    Picture1->setPalette(banner);
-    Picture1->setFont(timesNewRoman(18, true));
-    Label5 = makeControl<ClickableLabel>(Picture1, QStringLiteral("Label5"),
-                                         twipsRect(120, 240, 1695, 375), QStringLiteral("Label5"));
-    Label5->setFont(microsoftSansSerif(12, true));
-    Label5->setText(QStringLiteral("Try a free sample test online"));
-
-    Image4 = makeControl<ClickableLabel>(form, QStringLiteral("Image4"),
-                                         twipsRect(480, 6600, 3900, 720));
-    Image4->setPixmap(QPixmap(QStringLiteral(":/pictures/banner_photo.png")));
-    Image4->setCursor(Qt::PointingHandCursor);
-    Image3 = makeControl<ClickableLabel>(form, QStringLiteral("Image3"),
-                                         twipsRect(6720, 6600, 3375, 720));
-    Image3->hide();
-    Command9 = makeButton(form, QStringLiteral("Command9"), QStringLiteral("Command9"),
-                          twipsRect(9600, 2400, 975, 495));
-    Command9->hide();
-
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(500);
-    Timer2 = new QTimer(this);
-    Timer2->setObjectName(QStringLiteral("Timer2"));
-
-    // Tab order: Start first, then the question, then the size list and the
-    // history buttons.
-    const QList<QWidget *> tabOrder{
-        Command2, Option1.at(0), Option1.at(1), Option1.at(2), Option1.at(3), Command3, Command4,
-        Check1,   Command6,      Combo1,        Command7,      Command8,      Command10};
-    for (qsizetype i = 1; i < tabOrder.size(); ++i)
-        setTabOrder(tabOrder.at(i - 1), tabOrder.at(i));
-
-    connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
-    connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
-    connect(Command4, &QPushButton::clicked, this, &Form1::Command4_Click);
-    connect(Command5, &QPushButton::clicked, this, &Form1::Command5_Click);
-    connect(Command6, &QPushButton::clicked, this, &Form1::Command6_Click);
-    connect(Command7, &QPushButton::clicked, this, &Form1::Command7_Click);
-    connect(Command8, &QPushButton::clicked, this, &Form1::Command8_Click);
-    connect(Check1, &QCheckBox::clicked, this, &Form1::Check1_Click);
-    connect(optionGroup_, &QButtonGroup::idClicked, this, &Form1::Option1_Click);
-
-    const auto opens = [this](ClickableLabel *link, const char *address) {
-        connect(link, &ClickableLabel::clicked, this,
-                [address] { platform::openWebPage(QString::fromLatin1(address)); });
-    };
-    connect(Command10, &QPushButton::clicked, this,
-            [] { platform::openWebPage(QString::fromLatin1(web::homePage)); });
-    opens(Image4, web::homePage);
-    opens(Image3, web::partnerSite);
-    opens(Picture1, web::sampleTestPage);
-    opens(Label5, web::sampleTestPage);
-}
-
-void Form1::createMenu()
-{
-    const auto addMenuAction = [this](const QString &name, const QString &caption) {
-        QAction *action = menuBar()->addAction(caption);
-        action->setObjectName(name);
-        return action;
-    };
-    mabout = addMenuAction(QStringLiteral("mabout"), QStringLiteral("&About"));
-    mlic = addMenuAction(QStringLiteral("mlic"), QStringLiteral("&License"));
-    other = addMenuAction(QStringLiteral("other"), QStringLiteral("&Other Info"));
-    mexit = addMenuAction(QStringLiteral("mexit"), QStringLiteral("E&xit"));
-    connect(mabout, &QAction::triggered, this, &Form1::other_Click);
-    connect(mlic, &QAction::triggered, this, &Form1::mlic_Click);
-    connect(other, &QAction::triggered, this, &Form1::other_Click);
-    connect(mexit, &QAction::triggered, this, &Form1::Command1_Click);
-}
-
 void Form1::Form_Load()
 {
     setWindowTitle(QString::fromLatin1(programTitle));
-    Combo1->addItems({QStringLiteral("5 Questions"), QStringLiteral("10 Questions"),
-                      QStringLiteral("20 Questions"), QStringLiteral("50 Questions"),
-                      QStringLiteral("100 Questions"), QStringLiteral("165 Questions(ALL)")});
+    retranslateUi();
     Combo1->setCurrentIndex(0);
 
     // The banner takes over the placeholder's rectangle; its slogan sits at
@@ -261,7 +67,6 @@ void Form1::Form_Load()
     // right of it.
     Label5->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     Label5->setContentsMargins(0, 0, Label5->x() + twipsToPixels(240), 0);
-    Picture1->setText(QStringLiteral("Ready for your citizenship test?"));
     Picture1->setAlignment(Qt::AlignRight | Qt::AlignTop);
     Picture1->setContentsMargins(0, twipsToPixels(60), twipsToPixels(240), 0);
     Image4->raise();
@@ -273,12 +78,18 @@ void Form1::Form_Load()
     loadRedo();
     Image3->setCursor(Qt::PointingHandCursor);
     agreementPending_ = false;
-    connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
     Timer1->start();
 
     // The menu bar sits above the client area; the window keeps its size.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     applyFixedBorder(this);
+}
+
+void Form1::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslateUi();
+    QMainWindow::changeEvent(event);
 }
 
 void Form1::inlineread()
@@ -309,9 +120,14 @@ void Form1::Timer1_Timer()
     Timer1->stop();
     // Shown once, on the first run: the marker is written before asking, so
     // the next run never asks again, whatever the answer.
-    if (!settings_.read(settingsSection, firstRunKey, QString()).isEmpty())
+    if (!settings_.read(settings::section, settings::firstRunKey, QString()).isEmpty())
         return;
-    settings_.write(settingsSection, firstRunKey, QStringLiteral("1"));
+    QString reason;
+    if (!settings_.write(settings::section, settings::firstRunKey, QStringLiteral("1"), &reason))
+        platform::MessageBox::inform(
+            this, tr("Your settings could not be saved.\n%1\nThe license agreement will be "
+                     "shown again the next time the program starts.")
+                      .arg(reason));
     agreementPending_ = true;
     Form3 agreement(true, this);
     centreWindow(&agreement);
@@ -339,26 +155,31 @@ void Form1::other_Click()
 void Form1::Command2_Click()
 {
     if (test_.restartNeedsConfirmation() &&
-        !platform::MessageBox::askYesNo(
-            this, QStringLiteral("Do you want to cancel the current practice test?")))
+        !platform::MessageBox::askYesNo(this,
+                                        tr("Do you want to cancel the current practice test?")))
         return;
     // A redo asked for earlier may have nothing left to redo (the history was
     // cleared meanwhile): then this Start builds a normal test.
-    if (test_.redoRequested() && !test_.anyFlagged())
-        test_.setRedoRequested(false);
-    if (!test_.start(PracticeTest::parseTestSize(Combo1->currentText())))
+    const bool redo = test_.redoRequested() && test_.anyFlagged();
+    if (!test_.start(redo ? TestKind::Redo : TestKind::Sized, Combo1->currentData().toInt()))
         return;
-    Command2->setText(QStringLiteral("Re&start"));
     Frame1->show();
     showCurrentQuestion();
     focusOptions();
     Check1->setEnabled(false);
-    Command6->setText(QStringLiteral("&Finish"));
+    updateStateCaptions();
+}
+
+void Form1::updateStateCaptions()
+{
+    Command2->setText(test_.state() == TestState::Running ? tr("Re&start") : tr("&Start"));
+    Command6->setText(test_.isReviewing() ? tr("Scores") : tr("&Finish"));
+    scoresShortcut_->setEnabled(test_.isReviewing());
 }
 
 void Form1::showCurrentQuestion()
 {
-    Frame1->setTitle(frameCaption(test_.currentPos(), test_.testSize()));
+    Frame1->setTitle(Captions::frame(test_.currentPos(), test_.testSize()));
     Label2->clear();
     showItem(test_.currentItem());
     updateButtons();
@@ -370,9 +191,9 @@ void Form1::showCurrentQuestion()
 
 void Form1::showItem(const TestItem &item)
 {
-    Label1->setText(questionCaption(item, bank_));
+    Label1->setText(Captions::question(item, bank_));
     for (int slot = 1; slot <= 4; ++slot)
-        Option1.at(slot - 1)->setText(optionCaption(item, slot, bank_));
+        Option1.at(slot - 1)->setText(Captions::option(item, slot, bank_));
     showSelection(item);
 }
 
@@ -408,7 +229,7 @@ void Form1::Command5_Click()
 {
     const Verdict verdict = test_.checkAnswer();
     placeMark(Image2, verdict.correctSlot - 1);
-    Label2->setText(verdict.text);
+    Label2->setText(Captions::verdict(verdict));
     // Screen readers read a label's text as its name.
     platform::announceNameChange(Label2);
     if (!verdict.correct && verdict.chosenOption >= 0)
@@ -464,13 +285,11 @@ void Form1::Command6_Click()
     if (!test_.isReviewing()) {
         if (test_.finishNeedsConfirmation() &&
             !platform::MessageBox::askYesNo(
-                this, QStringLiteral("You have not gone through all the questions. You can use "
-                                     "'Next' button to go to the next question.\n"
-                                     "Do you want to finish the test now?")))
+                this, tr("You have not gone through all the questions. You can use 'Next' button "
+                         "to go to the next question.\nDo you want to finish the test now?")))
             return;
-        Command2->setText(QStringLiteral("&Start"));
-        Command6->setText(QStringLiteral("Scores"));
         test_.finish(Check1->isChecked());
+        updateStateCaptions();
         Check1->setEnabled(test_.wrongCount() > 0);
         saveRedo();
         showCurrentQuestion();
@@ -493,19 +312,19 @@ void Form1::refreshHistoryButtons()
 
 void Form1::loadRedo()
 {
-    test_.loadHistory(
-        settings_.read(settingsSection, historyKey, emptyHistory(bank_.questionCount())));
+    test_.loadHistory(settings_.read(settings::section, settings::historyKey,
+                                     emptyHistory(bank_.questionCount())));
     refreshHistoryButtons();
 }
 
 void Form1::saveRedo()
 {
     // Another copy of the program may have stored since this one loaded:
-    // only the questions checked here are written over.
+    // only the verdicts of tests finished here are written over.
     QString stored;
     QString reason;
     const bool saved = settings_.update(
-        settingsSection, historyKey, emptyHistory(bank_.questionCount()),
+        settings::section, settings::historyKey, emptyHistory(bank_.questionCount()),
         [this, &stored](const QString &storedNow) {
             stored = test_.mergedHistory(storedNow);
             return stored;
@@ -523,17 +342,15 @@ void Form1::saveRedo()
 void Form1::reportUnsavedHistory(const QString &reason)
 {
     platform::MessageBox::inform(
-        this, QStringLiteral("The incorrect-question history could not be saved.\n%1\n"
-                             "It is kept while the program runs and saved again at the next "
-                             "Finish or Clear.")
+        this, tr("The incorrect-question history could not be saved.\n%1\nIt is kept while the "
+                 "program runs and saved again at the next Finish or Clear.")
                   .arg(reason));
 }
 
 void Form1::Command7_Click()
 {
     if (!test_.anyFlagged()) {
-        platform::MessageBox::inform(this,
-                                     QStringLiteral("There are no incorrect questions to redo."));
+        platform::MessageBox::inform(this, tr("There are no incorrect questions to redo."));
         test_.refreshRedoHistory();
         refreshHistoryButtons();
         return;
@@ -545,14 +362,14 @@ void Form1::Command7_Click()
 void Form1::Command8_Click()
 {
     if (!platform::MessageBox::askOkCancel(
-            this, QStringLiteral("You won't be able to redo incorrect questions if you clear the "
-                                 "history. \nContinue to clear?")))
+            this, tr("You won't be able to redo incorrect questions if you clear the history. "
+                     "\nContinue to clear?")))
         return;
     test_.clearHistory();
     refreshHistoryButtons();
     const QString empty = emptyHistory(bank_.questionCount());
     QString reason;
-    if (settings_.write(settingsSection, historyKey, empty, &reason))
+    if (settings_.write(settings::section, settings::historyKey, empty, &reason))
         test_.historyStored(empty);
     else
         reportUnsavedHistory(reason);

@@ -16,7 +16,7 @@ class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
-class QPushButton;
+class QShortcut;
 class QTimer;
 
 namespace veltrano {
@@ -39,8 +39,17 @@ public:
 
     const PracticeTest &practiceTest() const { return test_; }
     const QuestionBank &questionBank() const { return bank_; }
+    // True while the first-run licence agreement awaits the user's answer.
+    bool agreementPending() const { return agreementPending_; }
 
-    // Handlers, named after the control and event they serve.
+protected:
+    void changeEvent(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    // Keys 1 to 4 and A to D choose the answer in that slot.
+    void keyPressEvent(QKeyEvent *event) override;
+
+private slots:
+    // Named after the control and event they serve.
     void Command1_Click(); // "&Exit"
     void Command2_Click(); // "&Start" / "Re&start"
     void Command3_Click(); // "&Previous"
@@ -55,32 +64,30 @@ public:
     void mlic_Click();   // "&License"
     void other_Click();  // "&Other Info", also "&About"
 
-    // True while the first-run licence agreement awaits the user's answer.
-    bool agreementPending() const { return agreementPending_; }
+private:
+    void Form_Load();
+    void createControls();
+    void createMenu();
+    void connectControls();
+    void retranslateUi();
+    void describeControls();
+    void endProgram();
 
     void showCurrentQuestion();
     void showItem(const TestItem &item);
+    void showSelection(const TestItem &item);
     void updateButtons();
+    // The captions that follow the test's state: Start or Restart, Finish or
+    // Scores.
+    void updateStateCaptions();
+    void focusOptions();
+    void placeMark(QLabel *mark, int optionIndex);
+    void showScores();
+
     void inlineread();
     void loadRedo();
     void saveRedo();
-
-protected:
-    void closeEvent(QCloseEvent *event) override;
-    // Keys 1 to 4 and A to D choose the answer in that slot.
-    void keyPressEvent(QKeyEvent *event) override;
-
-private:
-    void Form_Load();
-    void endProgram();
-    void createControls();
-    void createMenu();
-    void describeControls();
-    void focusOptions();
-    void showSelection(const TestItem &item);
-    void placeMark(QLabel *mark, int optionIndex);
     void refreshHistoryButtons();
-    void showScores();
     void reportUnsavedHistory(const QString &reason);
 
     QuestionBank bank_;
@@ -89,8 +96,7 @@ private:
     PracticeTest test_;
     bool agreementPending_ = false;
 
-    QWidget *client_ = nullptr;
-    WrappingPushButton *Command2 = nullptr;         // "&Start"
+    WrappingPushButton *Command2 = nullptr;         // "&Start" / "Re&start"
     QGroupBox *Frame1 = nullptr;                    // the question on view
     QLabel *Label1 = nullptr;                       // question text
     std::array<WrappingRadioButton *, 4> Option1{}; // the four choices
@@ -103,6 +109,7 @@ private:
     QCheckBox *Check1 = nullptr;             // "View wrong answers only."
     WrappingPushButton *Command5 = nullptr;  // "Check Answer", never shown
     WrappingPushButton *Command6 = nullptr;  // "&Finish" / "Scores"
+    QShortcut *scoresShortcut_ = nullptr;    // Alt+F on "Scores", which has no access key
     QLabel *Label3 = nullptr;                // "Practice Question Number:"
     QComboBox *Combo1 = nullptr;             // test sizes
     WrappingPushButton *Command7 = nullptr;  // "&Redo Incorrect Questions"
@@ -117,10 +124,10 @@ private:
     WrappingPushButton *Command9 = nullptr;  // hidden
     QTimer *Timer1 = nullptr;                // first-run check
     QTimer *Timer2 = nullptr;                // banner animation, never started
-    QAction *mabout = nullptr;
-    QAction *mlic = nullptr;
-    QAction *other = nullptr;
-    QAction *mexit = nullptr;
+    QAction *mabout = nullptr;               // "&About"
+    QAction *mlic = nullptr;                 // "&License"
+    QAction *other = nullptr;                // "&Other Info"
+    QAction *mexit = nullptr;                // "E&xit"
 };
 
 } // namespace veltrano

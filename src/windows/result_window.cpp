@@ -1,58 +1,63 @@
 #include "windows/result_window.h"
 
-#include "practice/captions.h"
+#include "windows/captions.h"
 #include "windows/fonts.h"
-#include "windows/twips.h"
+#include "windows/widget_factory.h"
 #include "windows/window_setup.h"
 
+#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 
 namespace veltrano {
 
-namespace {
-QLabel *scoreLabel(QWidget *parent, const QString &name, const QString &text, QRect geometry,
-                   Qt::Alignment alignment)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setGeometry(geometry);
-    label->setFont(msSansSerif(9.75, true));
-    label->setAlignment(alignment | Qt::AlignVCenter);
-    label->setTextFormat(Qt::PlainText);
-    return label;
-}
-} // namespace
-
-Form2::Form2(int total, int correct, QWidget *parent) : QDialog(parent)
+Form2::Form2(int total, int correct, QWidget *parent)
+    : QDialog(parent), total_(total), correct_(correct)
 {
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(QStringLiteral("Test Result"));
     setFixedClientSize(this, 5640, 4665);
 
-    auto *frame = new QGroupBox(QStringLiteral("Score:"), this);
-    frame->setObjectName(QStringLiteral("Frame1"));
-    frame->setGeometry(twipsRect(720, 360, 4095, 3015));
+    Frame1 = makeControl<QGroupBox>(this, "Frame1", twipsRect(720, 360, 4095, 3015));
+    Label1 = makeControl<QLabel>(Frame1, "Label1", twipsRect(240, 600, 2175, 375));
+    Label2 = makeControl<QLabel>(Frame1, "Label2", twipsRect(240, 1320, 2175, 375));
+    Label3 = makeControl<QLabel>(Frame1, "Label3", twipsRect(600, 2040, 1815, 375));
+    Label4 = makeControl<QLabel>(Frame1, "Label4", twipsRect(2760, 600, 615, 375));
+    Label5 = makeControl<QLabel>(Frame1, "Label5", twipsRect(2760, 1320, 615, 375));
+    Label6 = makeControl<QLabel>(Frame1, "Label6", twipsRect(2760, 2040, 1095, 375));
+    Command1 = makeControl<QPushButton>(this, "Command1", twipsRect(2040, 3840, 1455, 495));
 
-    scoreLabel(frame, QStringLiteral("Label1"), QStringLiteral("Question Total:"),
-               twipsRect(240, 600, 2175, 375), Qt::AlignRight);
-    scoreLabel(frame, QStringLiteral("Label2"), QStringLiteral("Correct Questions:"),
-               twipsRect(240, 1320, 2175, 375), Qt::AlignRight);
-    scoreLabel(frame, QStringLiteral("Label3"), QStringLiteral("Percentage:"),
-               twipsRect(600, 2040, 1815, 375), Qt::AlignRight);
-    Label4 = scoreLabel(frame, QStringLiteral("Label4"), QString::number(total),
-                        twipsRect(2760, 600, 615, 375), Qt::AlignLeft);
-    Label5 = scoreLabel(frame, QStringLiteral("Label5"), QString::number(correct),
-                        twipsRect(2760, 1320, 615, 375), Qt::AlignLeft);
-    Label6 = scoreLabel(frame, QStringLiteral("Label6"), formatPercentage(correct, total),
-                        twipsRect(2760, 2040, 1095, 375), Qt::AlignLeft);
+    for (QLabel *label : {Label1, Label2, Label3, Label4, Label5, Label6}) {
+        label->setFont(msSansSerif(9.75, true));
+        label->setTextFormat(Qt::PlainText);
+    }
+    for (QLabel *caption : {Label1, Label2, Label3})
+        caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    for (QLabel *value : {Label4, Label5, Label6})
+        value->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    Label4->setText(QString::number(total));
+    Label5->setText(QString::number(correct));
+    Command1->setDefault(true);
+    connect(Command1, &QPushButton::clicked, this, &QDialog::accept);
+    retranslateUi();
+}
 
-    auto *ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("Command1"));
-    ok->setGeometry(twipsRect(2040, 3840, 1455, 495));
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+void Form2::retranslateUi()
+{
+    setWindowTitle(tr("Test Result"));
+    Frame1->setTitle(tr("Score:"));
+    Label1->setText(tr("Question Total:"));
+    Label2->setText(tr("Correct Questions:"));
+    Label3->setText(tr("Percentage:"));
+    Label6->setText(Captions::percentage(correct_, total_));
+    Command1->setText(tr("OK"));
+}
+
+void Form2::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslateUi();
+    QDialog::changeEvent(event);
 }
 
 } // namespace veltrano

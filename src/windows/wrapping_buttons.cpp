@@ -5,23 +5,41 @@
 
 namespace veltrano {
 
-QRect WrappingRadioButton::textRect() const
+namespace {
+
+// Draws the button without its text, then the text wrapped inside the
+// rectangle the style gives it.
+template <typename Button>
+void paintWrapped(Button *button, QStyle::ControlElement element, int textFlags,
+                  QPalette::ColorRole textRole)
+{
+    QStylePainter painter(button);
+    QStyleOptionButton option;
+    button->initOption(&option);
+    const QString caption = option.text;
+    option.text.clear();
+    painter.drawControl(element, option);
+    painter.drawItemText(button->textRect(), textFlags, option.palette, button->isEnabled(),
+                         caption, textRole);
+}
+
+template <typename Button> QRect styleContentsRect(const Button *button, QStyle::SubElement element)
 {
     QStyleOptionButton option;
-    initStyleOption(&option);
-    return style()->subElementRect(QStyle::SE_RadioButtonContents, &option, this);
+    button->initOption(&option);
+    return button->style()->subElementRect(element, &option, button);
+}
+
+} // namespace
+
+QRect WrappingRadioButton::textRect() const
+{
+    return styleContentsRect(this, QStyle::SE_RadioButtonContents);
 }
 
 void WrappingRadioButton::paintEvent(QPaintEvent *)
 {
-    QStylePainter painter(this);
-    QStyleOptionButton option;
-    initStyleOption(&option);
-    const QString caption = option.text;
-    option.text.clear();
-    painter.drawControl(QStyle::CE_RadioButton, option);
-    painter.drawItemText(textRect(), textFlags, option.palette, isEnabled(), caption,
-                         QPalette::WindowText);
+    paintWrapped(this, QStyle::CE_RadioButton, textFlags, QPalette::WindowText);
 }
 
 bool WrappingRadioButton::hitButton(const QPoint &pos) const
@@ -31,21 +49,12 @@ bool WrappingRadioButton::hitButton(const QPoint &pos) const
 
 QRect WrappingPushButton::textRect() const
 {
-    QStyleOptionButton option;
-    initStyleOption(&option);
-    return style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+    return styleContentsRect(this, QStyle::SE_PushButtonContents);
 }
 
 void WrappingPushButton::paintEvent(QPaintEvent *)
 {
-    QStylePainter painter(this);
-    QStyleOptionButton option;
-    initStyleOption(&option);
-    const QString caption = option.text;
-    option.text.clear();
-    painter.drawControl(QStyle::CE_PushButton, option);
-    painter.drawItemText(textRect(), textFlags, option.palette, isEnabled(), caption,
-                         QPalette::ButtonText);
+    paintWrapped(this, QStyle::CE_PushButton, textFlags, QPalette::ButtonText);
 }
 
 } // namespace veltrano

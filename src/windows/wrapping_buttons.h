@@ -15,6 +15,7 @@ public:
     // The rectangle the text is drawn in, for layout checks.
     QRect textRect() const;
     static constexpr int textFlags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap;
+    void initOption(QStyleOptionButton *option) const { initStyleOption(option); }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -29,6 +30,7 @@ public:
 
     QRect textRect() const;
     static constexpr int textFlags = Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic;
+    void initOption(QStyleOptionButton *option) const { initStyleOption(option); }
 
 protected:
     void paintEvent(QPaintEvent *event) override;

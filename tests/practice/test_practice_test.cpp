@@ -52,23 +52,15 @@ class PracticeTestTest : public QObject {
 private slots:
     void initTestCase() { bank.inlineread(); }
 
-    void sizeComesFromTheListText()
-    {
-        QCOMPARE(PracticeTest::parseTestSize(QStringLiteral("5 Questions")), 5);
-        QCOMPARE(PracticeTest::parseTestSize(QStringLiteral("165 Questions(ALL)")), 165);
-        QCOMPARE(PracticeTest::parseTestSize(QStringLiteral("Questions")), 0);
-        QCOMPARE(PracticeTest::parseTestSize(QString()), 0);
-    }
-
     void answersAndMovesThroughATest()
     {
         PracticeTest test(bank, random);
         QVERIFY(test.testIdle());
         QVERIFY(!test.isReviewing());
-        QVERIFY(!test.start(0)); // no question: nothing starts
+        QVERIFY(!test.start(TestKind::Sized, 0)); // no question: nothing starts
         QVERIFY(test.testIdle());
 
-        QVERIFY(test.start(5));
+        QVERIFY(test.start(TestKind::Sized, 5));
         QVERIFY(!test.testIdle());
         QVERIFY(test.restartNeedsConfirmation());
         QCOMPARE(test.testSize(), 5);
@@ -96,11 +88,11 @@ private slots:
         QVERIFY(!test.finishNeedsConfirmation()); // reached once is enough
 
         // Restarting clears the reach and builds afresh.
-        QVERIFY(test.start(10));
+        QVERIFY(test.start(TestKind::Sized, 10));
         QCOMPARE(test.testSize(), 10);
         QVERIFY(!test.reachedLast());
 
-        QVERIFY(test.start(1));
+        QVERIFY(test.start(TestKind::Sized, 1));
         QVERIFY(!test.canGoPrevious());
         QVERIFY(!test.canGoNext());
         QVERIFY(!test.finishNeedsConfirmation());
@@ -109,7 +101,7 @@ private slots:
     void marksAndKeepsTheHistory()
     {
         PracticeTest test(bank, random);
-        test.start(5);
+        test.start(TestKind::Sized, 5);
         answerAll(test, {}, {1, 2, 3, 4, 5});
         test.markExam();
         QCOMPARE(test.correctCount(), 0);
@@ -135,20 +127,17 @@ private slots:
     void verdictsSayWhatToShow()
     {
         PracticeTest test(bank, random);
-        test.start(3);
+        test.start(TestKind::Sized, 3);
         const TestItem first = test.currentItem();
         test.choose(correctOption(first), true);
         Verdict verdict = test.checkAnswer();
         QVERIFY(verdict.correct);
-        QCOMPARE(verdict.text, QStringLiteral("Your answer is CORRECT."));
         QCOMPARE(verdict.correctSlot, first.correctSlot);
 
         test.choose(wrongOption(first), true);
         verdict = test.checkAnswer();
         QVERIFY(!verdict.correct);
         QCOMPARE(verdict.chosenOption, wrongOption(first));
-        QCOMPARE(verdict.text, QStringLiteral("Your answer is WRONG, the correct answer is ") +
-                                   QChar(u'A' + first.correctSlot - 1));
         QCOMPARE(test.wrongFlags().at(first.question), 1);
 
         test.choose(0, false);
@@ -160,7 +149,7 @@ private slots:
     void reviewWalksTheWrongAnswers()
     {
         PracticeTest test(bank, random);
-        test.start(10);
+        test.start(TestKind::Sized, 10);
         answerAll(test, {2, 5, 9});
         test.finish(true);
         QVERIFY(test.testIdle());
@@ -190,11 +179,89 @@ private slots:
         QCOMPARE(test.currentItem().chosenOption, recorded);
 
         // All correct: no wrong-only view even with the box ticked.
-        test.start(4);
+        test.start(TestKind::Sized, 4);
         answerAll(test, {});
         test.finish(true);
         QVERIFY(!test.wrongOnlyView());
         QCOMPARE(test.currentPos(), 1);
+    }
+
+    // One state at a time; a start leaves nothing of the test before.
+    void statesAndWhatAStartResets()
+    {
+        PracticeTest test(bank, random);
+        QCOMPARE(test.state(), TestState::Idle);
+        QVERIFY(!test.choose(0, true));
+        test.setWrongOnlyView(true);
+        QVERIFY(!test.wrongOnlyView()); // no review to view
+
+        test.start(TestKind::Sized, 6);
+        QCOMPARE(test.state(), TestState::Running);
+        QCOMPARE(test.kind(), TestKind::Sized);
+        test.setWrongOnlyView(true);
+        QVERIFY(!test.wrongOnlyView()); // only a finished test has wrong answers
+        answerAll(test, {1, 3});
+        test.finish(true);
+        QCOMPARE(test.state(), TestState::Reviewing);
+        QCOMPARE(test.wrongCount(), 2);
+        QVERIFY(!test.choose(0, true));
+
+        test.start(TestKind::Sized, 6);
+        QCOMPARE(test.state(), TestState::Running);
+        QCOMPARE(test.wrongCount(), 0);
+        QCOMPARE(test.correctCount(), 0);
+        QVERIFY(!test.wrongOnlyView());
+        QVERIFY(!test.reachedLast());
+        QCOMPARE(test.currentPos(), 1);
+        // Previous and Next follow the positions again, not the old wrong list.
+        QVERIFY(!test.canGoPrevious());
+        QVERIFY(test.next());
+        QCOMPARE(test.currentPos(), 2);
+    }
+
+    // Showing a question in review checks it again, but only the verdicts of
+    // the finished test are written over another copy's store.
+    void lookingAtAQuestionIsNotAnAnswer()
+    {
+        PracticeTest test(bank, random);
+        test.loadHistory(QString(165, u'0'));
+        QVERIFY(!test.hasUnstoredHistory());
+        test.start(TestKind::Sized, 2);
+        answerAll(test, {1});
+        test.finish(false);
+        QVERIFY(test.hasUnstoredHistory());
+        test.historyStored(test.mergedHistory(QString(165, u'0')));
+        QVERIFY(!test.hasUnstoredHistory());
+
+        // Another copy answers question item(1) right meanwhile.
+        const int looked = test.item(1).question;
+        QString newer(165, u'0');
+        QVERIFY(!test.checkAnswer().correct); // reviewing position 1 again
+        QVERIFY(!test.hasUnstoredHistory());
+        QCOMPARE(test.mergedHistory(newer).at(looked - 1), u'0');
+    }
+
+    void percentageInTenths_data()
+    {
+        QTest::addColumn<int>("correct");
+        QTest::addColumn<int>("total");
+        QTest::addColumn<int>("tenths");
+        QTest::addRow("3 of 5") << 3 << 5 << 600;
+        QTest::addRow("2 of 3") << 2 << 3 << 667;
+        QTest::addRow("1 of 3") << 1 << 3 << 333;
+        QTest::addRow("none") << 0 << 20 << 0;
+        QTest::addRow("all") << 165 << 165 << 1000;
+        QTest::addRow("1 of 16 rounds half up") << 1 << 16 << 63;
+        QTest::addRow("3 of 16") << 3 << 16 << 188;
+        QTest::addRow("empty test") << 0 << 0 << 0;
+    }
+
+    void percentageInTenths()
+    {
+        QFETCH(int, correct);
+        QFETCH(int, total);
+        QFETCH(int, tenths);
+        QCOMPARE(percentageTenths(correct, total), tenths);
     }
 
     // Another copy of the program stored since this one loaded: a store keeps
@@ -203,7 +270,7 @@ private slots:
     {
         PracticeTest test(bank, random);
         test.loadHistory(QString(165, u'0'));
-        test.start(3);
+        test.start(TestKind::Sized, 3);
         answerAll(test, {2});
         test.finish(false);
         const QList<int> mine{test.item(1).question, test.item(2).question, test.item(3).question};
@@ -233,8 +300,7 @@ private slots:
         PracticeTest test(bank, random);
         test.loadHistory(QString());
         QVERIFY(!test.hasRedoHistory());
-        test.setRedoRequested(true);
-        QVERIFY(!test.start(5)); // nothing to redo: nothing starts
+        QVERIFY(!test.start(TestKind::Redo)); // nothing to redo: nothing starts
         QVERIFY(test.testIdle());
 
         QString stored(165, u'0');
@@ -242,8 +308,10 @@ private slots:
         stored[99] = u'7';
         test.loadHistory(stored);
         QVERIFY(test.hasRedoHistory());
-        QVERIFY(test.start(50)); // a redo ignores the size asked for
+        test.setRedoRequested(true);
+        QVERIFY(test.start(TestKind::Redo, 50)); // a redo ignores the size asked for
         QVERIFY(!test.redoRequested());
+        QCOMPARE(test.kind(), TestKind::Redo);
         QCOMPARE(test.testSize(), 2);
         QList<int> questions{test.item(1).question, test.item(2).question};
         std::sort(questions.begin(), questions.end());
@@ -271,7 +339,7 @@ private slots:
         stored.fill(u'0');
         stored[2] = u'7';
         test.loadHistory(stored + QStringLiteral("junk"));
-        test.start(1);
+        test.start(TestKind::Sized, 1);
         QCOMPARE(encodeHistory(test.wrongFlags(), 165).at(2), u'7');
     }
 };

@@ -3,10 +3,12 @@
 // showing a wrong answer, the first-run licence and the About window.
 // Run under a display (scripts/screenshots.sh starts Xvfb for it).
 
+#include "windows/fonts.h"
 #include "windows/main_window.h"
 #include "windows/window_setup.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -39,7 +41,7 @@ void shoot(const QString &name, QWidget *window)
         std::printf("%s\n", qPrintable(path));
 }
 
-template <typename T = QAbstractButton> T *find(QWidget *parent, const char *name)
+template <typename T = QAbstractButton> T *find(QObject *parent, const char *name)
 {
     T *widget = parent->findChild<T *>(QString::fromLatin1(name));
     if (!widget)
@@ -123,6 +125,7 @@ int main(int argc, char *argv[])
     if (argc > 2 && qstrcmp(argv[2], "--dark") == 0)
         QApplication::setPalette(darkPalette());
     QDir().mkpath(outputDir);
+    veltrano::applyProgramFonts();
 
     veltrano::Form1 window;
     window.adjustSize();
@@ -161,7 +164,7 @@ int main(int argc, char *argv[])
 
     onNextModal([](QWidget *w) { shoot(QStringLiteral("about"), w); }, "Command1");
     QMetaObject::invokeMethod(
-        &window, [&window] { window.other_Click(); }, Qt::QueuedConnection);
+        &window, [&window] { find<QAction>(&window, "other")->trigger(); }, Qt::QueuedConnection);
     settle(1500);
     return 0;
 }

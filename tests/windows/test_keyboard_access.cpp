@@ -1,7 +1,6 @@
 #include "temporary_home.h"
 #include "window_test_support.h"
 #include "windows/platform/announcer.h"
-#include "windows/platform/message_box.h"
 
 #include <QAccessible>
 #include <QCheckBox>
@@ -24,6 +23,18 @@ void press(QWidget &window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::N
         QTest::qWait(250);
 }
 
+// Watches what the window announces to screen readers while it lives.
+class AnnouncementObserver {
+public:
+    explicit AnnouncementObserver(std::function<void(QObject *)> observer)
+    {
+        platform::setAnnouncementObserver(std::move(observer));
+    }
+    ~AnnouncementObserver() { platform::setAnnouncementObserver({}); }
+    AnnouncementObserver(const AnnouncementObserver &) = delete;
+    AnnouncementObserver &operator=(const AnnouncementObserver &) = delete;
+};
+
 QString focusName()
 {
     return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
@@ -39,16 +50,12 @@ class KeyboardAccessTest : public QObject {
 private slots:
     void init() { writeSettings("[aaa]\nzzz=1\n"); }
 
-    void cleanup()
-    {
-        platform::MessageBox::scriptAnswers({});
-        QTRY_VERIFY(!QApplication::activeModalWidget());
-    }
+    void cleanup() { verifyNoWindowLeft(); }
 
     void wholeTestFromTheKeyboard()
     {
-        Form1 window;
-        window.show();
+        const auto owned = openWindow();
+        Form1 &window = *owned;
         QApplication::setActiveWindow(&window);
         QVERIFY(QTest::qWaitForWindowActive(&window));
         const PracticeTest &test = window.practiceTest();
@@ -75,12 +82,24 @@ private slots:
         press(window, Qt::Key_Up);
         QCOMPARE(test.currentItem().chosenOption, 2);
 
-        // Finish, answering the confirmation and closing the scores by key.
-        platform::MessageBox::scriptAnswers({Answer::Yes});
-        answerNextModal("Command1");
-        press(window, Qt::Key_F, Qt::AltModifier);
-        QVERIFY(test.testIdle());
+        // Finish, answering the confirmation and closing the scores.
+        {
+            const ScriptedAnswer yes(Answer::Yes);
+            const ModalAnswerer closeScores("Command1");
+            press(window, Qt::Key_F, Qt::AltModifier);
+            QTRY_VERIFY(closeScores.answered());
+        }
+        QVERIFY(test.isReviewing());
         QVERIFY(child<QWidget>(window, "Command7")->isEnabled());
+
+        // In the review Alt+F shows the scores again, as the tooltip says,
+        // though "Scores" has no access key of its own.
+        QCOMPARE(child<QAbstractButton>(window, "Command6")->text(), QStringLiteral("Scores"));
+        {
+            const ModalAnswerer closeScores("Command1");
+            press(window, Qt::Key_F, Qt::AltModifier);
+            QTRY_VERIFY(closeScores.answered());
+        }
 
         // In the review the keys do not change the recorded answers.
         const int recorded = test.currentItem().chosenOption;
@@ -88,9 +107,11 @@ private slots:
         press(window, Qt::Key_4);
         QCOMPARE(test.currentItem().chosenOption, recorded);
 
-        platform::MessageBox::scriptAnswers({Answer::Cancel});
-        press(window, Qt::Key_C, Qt::AltModifier);
-        QCOMPARE(platform::MessageBox::pendingScriptedAnswers(), 0);
+        {
+            const ScriptedAnswer cancel(Answer::Cancel);
+            press(window, Qt::Key_C, Qt::AltModifier);
+            QVERIFY(cancel.wasAsked());
+        }
         press(window, Qt::Key_R, Qt::AltModifier);
         QVERIFY(!test.testIdle());
         QCOMPARE(test.currentPos(), 1);
@@ -106,11 +127,11 @@ private slots:
     void screenReadersHearEveryControl()
     {
         QList<QObject *> announced;
-        platform::setAnnouncementObserver(
+        const AnnouncementObserver observer(
             [&announced](QObject *control) { announced.append(control); });
 
-        Form1 window;
-        window.show();
+        const auto owned = openWindow();
+        Form1 &window = *owned;
         click(window, "Command2");
         const QStringList controls{"Command2",  "Command3",  "Command4",  "Command6", "Command7",
                                    "Command8",  "Command10", "Check1",    "Combo1",   "Frame1",
@@ -128,16 +149,16 @@ private slots:
         }
 
         // The verdict is announced as soon as it is shown.
-        platform::MessageBox::scriptAnswers({Answer::Yes});
-        answerNextModal("Command1");
-        click(window, "Command6");
+        {
+            const ScriptedAnswer yes(Answer::Yes);
+            const ModalAnswerer closeScores("Command1");
+            click(window, "Command6");
+        }
         const auto *verdict = child<QLabel>(window, "Label2");
         QVERIFY(announced.contains(verdict));
         QCOMPARE(QAccessible::queryAccessibleInterface(const_cast<QLabel *>(verdict))
                      ->text(QAccessible::Name),
                  verdict->text());
-
-        platform::setAnnouncementObserver({});
     }
 };
 

@@ -1,7 +1,7 @@
 #include "config/version.h"
 #include "temporary_home.h"
 #include "window_test_support.h"
-#include "windows/platform/message_box.h"
+#include "windows/twips.h"
 #include "windows/wrapping_buttons.h"
 
 #include <QCheckBox>
@@ -42,111 +42,85 @@ class MainWindowTest : public QObject {
     TemporaryHome home_;
 
 private slots:
-    void init()
-    {
-        removeSettings();
-        platform::MessageBox::takeShownTexts();
-    }
-
-    void cleanup()
-    {
-        QCOMPARE(platform::MessageBox::pendingScriptedAnswers(), 0);
-        platform::MessageBox::scriptAnswers({});
-        QVERIFY(!QApplication::activeModalWidget());
-    }
+    void init() { removeSettings(); }
+    void cleanup() { verifyNoWindowLeft(); }
 
     void startsIdle()
     {
-        Form1 window;
-        QCOMPARE(window.windowTitle(), QString::fromLatin1(veltrano::programTitle));
-        QVERIFY(!child<QWidget>(window, "Frame1")->isVisibleTo(&window));
-        QVERIFY(!child<QWidget>(window, "Command5")->isVisibleTo(&window));
-        QVERIFY(!child<QWidget>(window, "Command1")->isVisibleTo(&window));
-        auto *sizes = child<QComboBox>(window, "Combo1");
+        const auto window = openWindow();
+        QCOMPARE(window->windowTitle(), QString::fromLatin1(veltrano::programTitle));
+        QVERIFY(!child<QWidget>(*window, "Frame1")->isVisibleTo(window.get()));
+        QVERIFY(!child<QWidget>(*window, "Command5")->isVisibleTo(window.get()));
+        QVERIFY(!child<QWidget>(*window, "Command1")->isVisibleTo(window.get()));
+        auto *sizes = child<QComboBox>(*window, "Combo1");
         QCOMPARE(sizes->count(), 6);
         QCOMPARE(sizes->currentText(), QStringLiteral("5 Questions"));
         QCOMPARE(sizes->itemText(5), QStringLiteral("165 Questions(ALL)"));
         QVERIFY(!sizes->isEditable());
-        QCOMPARE(window.questionBank().questionCount(), 165);
+        // Each entry carries its size; the list keeps its drawn left edge and
+        // ends before "&Start".
+        QCOMPARE(sizes->itemData(5).toInt(), 165);
+        QCOMPARE(sizes->geometry(), twipsRect(2520, 348, 2010, 315));
+        QVERIFY(sizes->geometry().right() < child<QWidget>(*window, "Command2")->x());
+        QCOMPARE(window->questionBank().questionCount(), 165);
     }
 
     void startsAndRestartsTests()
     {
-        Form1 window;
-        window.show();
-        click(window, "Command2");
-        QVERIFY(child<QWidget>(window, "Frame1")->isVisible());
-        QCOMPARE(frameTitle(window), QStringLiteral("Question 1 of 5"));
-        QCOMPARE(child<QAbstractButton>(window, "Command2")->text(), QStringLiteral("Re&start"));
-        QVERIFY(child<QLabel>(window, "Label1")->text().startsWith(QStringLiteral("1. ")));
-        QVERIFY(
-            child<QAbstractButton>(window, "Option1_2")->text().startsWith(QStringLiteral("C.  ")));
-        QVERIFY(!child<QWidget>(window, "Command3")->isEnabled());
-        QVERIFY(child<QWidget>(window, "Command4")->isEnabled());
-        QCOMPARE(checkedOption(window), -1);
+        const auto window = openWindow();
+        click(*window, "Command2");
+        QVERIFY(child<QWidget>(*window, "Frame1")->isVisible());
+        QCOMPARE(frameTitle(*window), QStringLiteral("Question 1 of 5"));
+        QCOMPARE(child<QAbstractButton>(*window, "Command2")->text(), QStringLiteral("Re&start"));
+        QVERIFY(child<QLabel>(*window, "Label1")->text().startsWith(QStringLiteral("1. ")));
+        QVERIFY(child<QAbstractButton>(*window, "Option1_2")
+                    ->text()
+                    .startsWith(QStringLiteral("C.  ")));
+        QVERIFY(!child<QWidget>(*window, "Command3")->isEnabled());
+        QVERIFY(child<QWidget>(*window, "Command4")->isEnabled());
+        QCOMPARE(checkedOption(*window), -1);
 
-        chooseOption(window, 1);
-        click(window, "Command4");
-        QCOMPARE(frameTitle(window), QStringLiteral("Question 2 of 5"));
-        QCOMPARE(checkedOption(window), -1);
-        click(window, "Command3");
-        QCOMPARE(checkedOption(window), 1);
-        QCOMPARE(window.practiceTest().item(1).chosenOption, 1);
+        chooseOption(*window, 1);
+        click(*window, "Command4");
+        QCOMPARE(frameTitle(*window), QStringLiteral("Question 2 of 5"));
+        QCOMPARE(checkedOption(*window), -1);
+        click(*window, "Command3");
+        QCOMPARE(checkedOption(*window), 1);
+        QCOMPARE(window->practiceTest().item(1).chosenOption, 1);
 
         // Restart answered No: nothing changes.
-        const int firstQuestion = window.practiceTest().item(1).question;
-        click(window, "Command4");
-        platform::MessageBox::scriptAnswers({Answer::No});
-        click(window, "Command2");
-        QCOMPARE(platform::MessageBox::takeShownTexts(),
-                 QStringList{"Do you want to cancel the current practice test?"});
-        QCOMPARE(window.practiceTest().currentPos(), 2);
-        QCOMPARE(window.practiceTest().item(1).question, firstQuestion);
-        QCOMPARE(window.practiceTest().item(1).chosenOption, 1);
+        const int firstQuestion = window->practiceTest().item(1).question;
+        click(*window, "Command4");
+        {
+            const ScriptedAnswer no(Answer::No);
+            click(*window, "Command2");
+            QCOMPARE(no.text(), QStringLiteral("Do you want to cancel the current practice test?"));
+        }
+        QCOMPARE(window->practiceTest().currentPos(), 2);
+        QCOMPARE(window->practiceTest().item(1).question, firstQuestion);
+        QCOMPARE(window->practiceTest().item(1).chosenOption, 1);
 
         // Yes: a fresh test of the size now chosen.
-        child<QComboBox>(window, "Combo1")->setCurrentIndex(2);
-        platform::MessageBox::scriptAnswers({Answer::Yes});
-        click(window, "Command2");
-        QCOMPARE(frameTitle(window), QStringLiteral("Question 1 of 20"));
-        QCOMPARE(window.practiceTest().item(1).chosenOption, -1);
-        for (int k = 1; k < 20; ++k)
-            click(window, "Command4");
-        QCOMPARE(frameTitle(window), QStringLiteral("Question 20 of 20"));
-        QVERIFY(!child<QWidget>(window, "Command4")->isEnabled());
-        QVERIFY(child<QWidget>(window, "Command3")->isEnabled());
-    }
-
-    void wholeBankTestShowsEveryQuestion()
-    {
-        Form1 window;
-        window.show();
-        child<QComboBox>(window, "Combo1")->setCurrentIndex(5);
-        click(window, "Command2");
-        QSet<QString> questions;
-        for (int k = 1; k <= 165; ++k) {
-            const QString text = child<QLabel>(window, "Label1")->text();
-            QVERIFY(text.startsWith(QString::number(k) + QStringLiteral(". ")));
-            questions.insert(text.section(u' ', 1));
-            QSet<QString> choices;
-            for (int i = 0; i < 4; ++i)
-                choices.insert(child<QAbstractButton>(window, QStringLiteral("Option1_%1").arg(i))
-                                   ->text()
-                                   .mid(4));
-            QCOMPARE(choices.size(), 4);
-            if (k < 165)
-                click(window, "Command4");
+        child<QComboBox>(*window, "Combo1")->setCurrentIndex(2);
+        {
+            const ScriptedAnswer yes(Answer::Yes);
+            click(*window, "Command2");
         }
-        QCOMPARE(questions.size(), 165);
+        QCOMPARE(frameTitle(*window), QStringLiteral("Question 1 of 20"));
+        QCOMPARE(window->practiceTest().item(1).chosenOption, -1);
+        for (int k = 1; k < 20; ++k)
+            click(*window, "Command4");
+        QCOMPARE(frameTitle(*window), QStringLiteral("Question 20 of 20"));
+        QVERIFY(!child<QWidget>(*window, "Command4")->isEnabled());
+        QVERIFY(child<QWidget>(*window, "Command3")->isEnabled());
     }
 
     // Every built-in text fits its rectangle, wrapping where one line is not
     // enough.
     void longestTextsFit()
     {
-        Form1 window;
-        window.show();
-        auto *sizes = child<QComboBox>(window, "Combo1");
+        const auto window = openWindow();
+        auto *sizes = child<QComboBox>(*window, "Combo1");
         QStyleOptionComboBox comboOption;
         comboOption.initFrom(sizes);
         const QRect field = sizes->style()->subControlRect(QStyle::CC_ComboBox, &comboOption,
@@ -155,13 +129,13 @@ private slots:
             QVERIFY2(sizes->fontMetrics().horizontalAdvance(sizes->itemText(i)) <= field.width(),
                      qPrintable(sizes->itemText(i)));
 
-        click(window, "Command2");
-        const auto *question = child<QLabel>(window, "Label1");
-        const auto *option = child<WrappingRadioButton>(window, "Option1_1");
-        const auto *narrowest = child<WrappingRadioButton>(window, "Option1_0");
+        click(*window, "Command2");
+        const auto *question = child<QLabel>(*window, "Label1");
+        const auto *option = child<WrappingRadioButton>(*window, "Option1_1");
+        const auto *narrowest = child<WrappingRadioButton>(*window, "Option1_0");
         const QFontMetrics questionMetrics(question->font());
         const QFontMetrics optionMetrics(option->font());
-        const QuestionBank &bank = window.questionBank();
+        const QuestionBank &bank = window->questionBank();
         for (int q = 1; q <= bank.questionCount(); ++q) {
             const QString shown = QStringLiteral("165. ") + bank.pQuestion(q);
             const QRect needed =

@@ -1,13 +1,11 @@
 #include "practice/history_codec.h"
 #include "temporary_home.h"
 #include "window_test_support.h"
-#include "windows/platform/message_box.h"
 
 #include <QSettings>
 
 using namespace veltrano;
 using namespace testing;
-using Answer = platform::MessageBox::Answer;
 
 namespace {
 
@@ -21,7 +19,7 @@ QByteArray fileContents(const QString &path)
 void finishWithFirstWrong(Form1 &window)
 {
     answer(window, {1});
-    answerNextModal("Command1");
+    const ModalAnswerer closeScores("Command1");
     click(window, "Command6");
 }
 
@@ -41,7 +39,7 @@ private slots:
             dir.remove(aside);
     }
 
-    void cleanup() { QTRY_VERIFY(!QApplication::activeModalWidget()); }
+    void cleanup() { verifyNoWindowLeft(); }
 
     void hostileFiles_data()
     {
@@ -75,8 +73,8 @@ private slots:
         QFETCH(QString, history);
         QFETCH(bool, keptAside);
         writeSettings(contents);
-        Form1 window;
-        window.show();
+        const auto owned = openWindow();
+        Form1 &window = *owned;
         QCOMPARE(window.questionBank().questionCount(), 165);
         QCOMPARE(encodeHistory(window.practiceTest().wrongFlags(), 165).left(5), history);
 
@@ -86,8 +84,7 @@ private slots:
         QCOMPARE(QFile::exists(broken), keptAside);
         if (keptAside)
             QCOMPARE(fileContents(broken), contents);
-        const QString stored =
-            QSettings(settingsFile(), QSettings::IniFormat).value("aaa/redo").toString();
+        const QString stored = storedValue(settings::historyKey);
         QCOMPARE(stored, encodeHistory(window.practiceTest().wrongFlags(), 165));
         QVERIFY(stored.at(window.practiceTest().item(1).question - 1) == u'1');
     }
@@ -97,23 +94,21 @@ private slots:
     void twoCopiesKeepBothHistories()
     {
         writeSettings("[aaa]\nzzz=1\n");
-        Form1 first;
-        Form1 second;
-        first.show();
-        second.show();
+        // Seeds whose five-question tests share no question.
+        const auto firstWindow = openWindow(1);
+        const auto secondWindow = openWindow(2);
+        Form1 &first = *firstWindow;
+        Form1 &second = *secondWindow;
         click(first, "Command2");
-        do {
-            platform::MessageBox::scriptAnswers({Answer::Yes});
-            click(second, "Command2");
-        } while (holdsQuestion(second, first.practiceTest().item(1).question) ||
-                 holdsQuestion(first, second.practiceTest().item(1).question));
+        click(second, "Command2");
+        QVERIFY(!holdsQuestion(second, first.practiceTest().item(1).question));
+        QVERIFY(!holdsQuestion(first, second.practiceTest().item(1).question));
         const int missedFirst = first.practiceTest().item(1).question;
         const int missedSecond = second.practiceTest().item(1).question;
 
         finishWithFirstWrong(first);
         finishWithFirstWrong(second);
-        const QString stored =
-            QSettings(settingsFile(), QSettings::IniFormat).value("aaa/redo").toString();
+        const QString stored = storedValue(settings::historyKey);
         QCOMPARE(stored.count(u'1'), 2);
         QCOMPARE(stored.at(missedFirst - 1), u'1');
         QCOMPARE(stored.at(missedSecond - 1), u'1');

@@ -1,26 +1,42 @@
 #pragma once
 
+#include "bank/random_source.h"
+#include "windows/fonts.h"
 #include "windows/main_window.h"
+#include "windows/platform/message_box.h"
+#include "windows/platform/settings_store.h"
+#include "windows/settings_keys.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
 
 #include <functional>
+#include <memory>
 
 namespace testing {
 
 // The settings file the program uses; tests run with XDG_CONFIG_HOME in a
-// temporary folder, so this is never the user's own.
+// temporary folder (TemporaryHome), so this is never the user's own.
 inline QString settingsFile()
 {
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
            QStringLiteral("/OrviTest/OrviTest.conf");
+}
+
+// What the settings file holds under the program's section, read as a plain
+// INI file.
+inline QString storedValue(const QString &key)
+{
+    return QSettings(settingsFile(), QSettings::IniFormat)
+        .value(veltrano::settings::section + u'/' + key)
+        .toString();
 }
 
 inline void removeSettings()
@@ -34,6 +50,17 @@ inline void writeSettings(const QByteArray &contents)
     QFile file(settingsFile());
     QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     file.write(contents);
+}
+
+// A main window on the test's settings whose draws come from a fixed seed,
+// so that every run asks the same questions in the same order.
+inline std::unique_ptr<veltrano::Form1> openWindow(std::uint64_t seed = 1)
+{
+    veltrano::applyProgramFonts();
+    auto window = std::make_unique<veltrano::Form1>(
+        veltrano::platform::SettingsStore(), std::make_unique<veltrano::SystemRandomSource>(seed));
+    window->show();
+    return window;
 }
 
 template <typename T> T *child(const QWidget &parent, const QString &name)
@@ -86,27 +113,72 @@ inline void answer(const veltrano::Form1 &window, const QList<int> &wrong,
     }
 }
 
-// Runs inspect on the next modal window to open, then presses its button
-// named buttonName. Call before the action that opens it.
-inline void answerNextModal(const QString &buttonName,
-                            std::function<void(QWidget *)> inspect = nullptr)
-{
-    auto *timer = new QTimer(qApp);
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, buttonName, inspect] {
+// The next message box takes this answer without being shown, for as long
+// as this object lives; text() is what it would have said.
+class ScriptedAnswer {
+public:
+    explicit ScriptedAnswer(veltrano::platform::MessageBox::Answer answer)
+    {
+        veltrano::platform::MessageBox::scriptNextAnswer(answer, &text_);
+    }
+    ~ScriptedAnswer() { veltrano::platform::MessageBox::clearScriptedAnswer(); }
+    ScriptedAnswer(const ScriptedAnswer &) = delete;
+    ScriptedAnswer &operator=(const ScriptedAnswer &) = delete;
+
+    bool wasAsked() const { return !veltrano::platform::MessageBox::hasScriptedAnswer(); }
+    const QString &text() const { return text_; }
+
+private:
+    QString text_;
+};
+
+// While it lives, the next modal window to open is handed to inspect and
+// then closed with its button named buttonName. Arm it before the action
+// that opens the window; it stops when it goes out of scope, whether or not
+// the window ever opened.
+class ModalAnswerer {
+public:
+    explicit ModalAnswerer(QString buttonName, std::function<void(QWidget *)> inspect = nullptr)
+        : buttonName_(std::move(buttonName)), inspect_(std::move(inspect))
+    {
+        timer_.setInterval(10);
+        QObject::connect(&timer_, &QTimer::timeout, &timer_, [this] { answer(); });
+        timer_.start();
+    }
+    ModalAnswerer(const ModalAnswerer &) = delete;
+    ModalAnswerer &operator=(const ModalAnswerer &) = delete;
+
+    bool answered() const { return answered_; }
+
+private:
+    void answer()
+    {
         QWidget *modal = QApplication::activeModalWidget();
         if (!modal)
             return;
-        timer->stop();
-        timer->deleteLater();
-        if (inspect)
-            inspect(modal);
-        if (auto *button = modal->findChild<QAbstractButton *>(buttonName))
+        timer_.stop();
+        answered_ = true;
+        if (inspect_)
+            inspect_(modal);
+        if (auto *button = modal->findChild<QAbstractButton *>(buttonName_))
             button->click();
         else
             modal->close();
-    });
-    timer->start();
+    }
+
+    QString buttonName_;
+    std::function<void(QWidget *)> inspect_;
+    QTimer timer_;
+    bool answered_ = false;
+};
+
+// For cleanup(): no window of the test is still open.
+inline void verifyNoWindowLeft()
+{
+    QTRY_VERIFY(!QApplication::activeModalWidget());
+    for (const QWidget *widget : QApplication::topLevelWidgets())
+        QVERIFY2(!widget->isVisible(), qPrintable(widget->objectName() + QStringLiteral(" ") +
+                                                  widget->metaObject()->className()));
 }
 
 } // namespace testing

@@ -2,28 +2,31 @@
 
 #include <QMessageBox>
 
+#include <optional>
+
 namespace veltrano::platform {
 
 namespace {
 
-QList<MessageBox::Answer> &scripted()
-{
-    static QList<MessageBox::Answer> answers;
-    return answers;
-}
+struct ScriptedAnswer {
+    MessageBox::Answer answer;
+    QString *text;
+};
 
-QStringList &shown()
+std::optional<ScriptedAnswer> &scripted()
 {
-    static QStringList texts;
-    return texts;
+    static std::optional<ScriptedAnswer> next;
+    return next;
 }
 
 MessageBox::Answer ask(QWidget *parent, const QString &text, QMessageBox::StandardButtons buttons,
                        QMessageBox::StandardButton defaultButton)
 {
-    shown().append(text);
-    if (!scripted().isEmpty())
-        return scripted().takeFirst();
+    if (const std::optional<ScriptedAnswer> next = std::exchange(scripted(), std::nullopt)) {
+        if (next->text)
+            *next->text = text;
+        return next->answer;
+    }
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Veltrano Test"), text, buttons, parent);
     box.setObjectName(QStringLiteral("messageBox"));
     box.setDefaultButton(defaultButton);
@@ -56,19 +59,19 @@ void MessageBox::inform(QWidget *parent, const QString &text)
     ask(parent, text, QMessageBox::Ok, QMessageBox::Ok);
 }
 
-void MessageBox::scriptAnswers(const QList<Answer> &answers)
+void MessageBox::scriptNextAnswer(Answer answer, QString *text)
 {
-    scripted() = answers;
+    scripted() = ScriptedAnswer{answer, text};
 }
 
-int MessageBox::pendingScriptedAnswers()
+bool MessageBox::hasScriptedAnswer()
 {
-    return static_cast<int>(scripted().size());
+    return scripted().has_value();
 }
 
-QStringList MessageBox::takeShownTexts()
+void MessageBox::clearScriptedAnswer()
 {
-    return std::exchange(shown(), {});
+    scripted().reset();
 }
 
 } // namespace veltrano::platform

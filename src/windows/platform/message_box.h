@@ -1,16 +1,12 @@
 #pragma once
 
-#include <QList>
 #include <QString>
-#include <QStringList>
 
 class QWidget;
 
 namespace veltrano::platform {
 
-// Modal message boxes with the program's title and no icon. Tests can script
-// the answers: while scripted answers are queued, no box is shown and the
-// next answer is taken instead.
+// Modal message boxes with the program's title and no icon.
 class MessageBox {
 public:
     enum class Answer { Yes, No, Ok, Cancel };
@@ -19,11 +15,12 @@ public:
     static bool askOkCancel(QWidget *parent, const QString &text);
     static void inform(QWidget *parent, const QString &text);
 
-    // Test seam.
-    static void scriptAnswers(const QList<Answer> &answers);
-    static int pendingScriptedAnswers();
-    // Every text asked or told since the last call; clears the record.
-    static QStringList takeShownTexts();
+    // Test seam: the next box is not shown and takes this answer instead;
+    // its text is left in *text when one is given (it must outlive the box
+    // or clearScriptedAnswer()).
+    static void scriptNextAnswer(Answer answer, QString *text = nullptr);
+    static bool hasScriptedAnswer();
+    static void clearScriptedAnswer();
 };
 
 } // namespace veltrano::platform

@@ -1,5 +1,6 @@
 #include "windows/platform/settings_store.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -14,6 +15,12 @@ namespace veltrano::platform {
 namespace {
 
 const QString storeName = QStringLiteral("OrviTest");
+
+// Why a store failed, in the program's language.
+QString whyText(const char *text)
+{
+    return QCoreApplication::translate("SettingsStore", text);
+}
 
 std::unique_ptr<QSettings> openSettings(const QString &iniFilePath)
 {
@@ -66,8 +73,10 @@ bool keepBrokenFileAside(const QString &path, QString *error)
     if (QFile::rename(path, aside))
         return true;
     if (error)
-        *error = QStringLiteral("%1 could not be read, and could not be kept aside as %2.")
-                     .arg(nativePath(path), nativePath(aside));
+        *error =
+            whyText(QT_TRANSLATE_NOOP("SettingsStore",
+                                      "%1 could not be read, and could not be kept aside as %2."))
+                .arg(nativePath(path), nativePath(aside));
     return false;
 }
 
@@ -76,16 +85,21 @@ QString describeFailure(const QSettings &settings)
     const QFileInfo file(settings.fileName());
     const QString where = nativePath(settings.fileName());
     if (settings.status() == QSettings::FormatError)
-        return QStringLiteral("%1 is not a settings file that can be read.").arg(where);
+        return whyText(QT_TRANSLATE_NOOP("SettingsStore",
+                                         "%1 is not a settings file that can be read."))
+            .arg(where);
     if (file.exists() && !file.isWritable())
-        return QStringLiteral("%1 is read-only.").arg(where);
+        return whyText(QT_TRANSLATE_NOOP("SettingsStore", "%1 is read-only.")).arg(where);
     const QFileInfo folder(file.absolutePath());
     if (!folder.exists())
-        return QStringLiteral("The folder %1 could not be created.")
+        return whyText(QT_TRANSLATE_NOOP("SettingsStore", "The folder %1 could not be created."))
             .arg(nativePath(folder.filePath()));
     if (!folder.isDir() || !folder.isWritable())
-        return QStringLiteral("The folder %1 is not writable.").arg(nativePath(folder.filePath()));
-    return QStringLiteral("%1 could not be written (is the disk full?).").arg(where);
+        return whyText(QT_TRANSLATE_NOOP("SettingsStore", "The folder %1 is not writable."))
+            .arg(nativePath(folder.filePath()));
+    return whyText(
+               QT_TRANSLATE_NOOP("SettingsStore", "%1 could not be written (is the disk full?)."))
+        .arg(where);
 }
 
 QString readValue(const QSettings &settings, const QString &path, const QString &fallback)
@@ -133,8 +147,9 @@ bool SettingsStore::update(const QString &section, const QString &key, const QSt
     if (!locked && lock.error() != QLockFile::PermissionError &&
         lock.error() != QLockFile::UnknownError) {
         if (error)
-            *error =
-                QStringLiteral("Another copy of the program kept %1 locked.").arg(nativePath(path));
+            *error = whyText(QT_TRANSLATE_NOOP("SettingsStore",
+                                               "Another copy of the program kept %1 locked."))
+                         .arg(nativePath(path));
         return false;
     }
     // Without a lock (a folder that cannot be written) the write below fails

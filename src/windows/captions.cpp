@@ -1,0 +1,41 @@
+#include "windows/captions.h"
+
+namespace veltrano {
+
+QChar Captions::slotLetter(int slot)
+{
+    return QChar(u'A' + slot - 1);
+}
+
+QString Captions::frame(int position, int testSize)
+{
+    return tr("Question %1 of %2").arg(position).arg(testSize);
+}
+
+QString Captions::question(const TestItem &item, const QuestionBank &bank)
+{
+    return QString::number(item.position) + QStringLiteral(". ") + bank.pQuestion(item.question);
+}
+
+QString Captions::option(const TestItem &item, int slot, const QuestionBank &bank)
+{
+    return slotLetter(slot) + QStringLiteral(".  ") +
+           bank.pchoice(item.question, item.slotChoice.at(slot));
+}
+
+QString Captions::verdict(const Verdict &verdict)
+{
+    if (verdict.correct)
+        return tr("Your answer is CORRECT.");
+    return tr("Your answer is WRONG, the correct answer is %1")
+        .arg(slotLetter(verdict.correctSlot));
+}
+
+QString Captions::percentage(int correct, int total)
+{
+    const int tenths = percentageTenths(correct, total);
+    //: %1 whole percent, %2 the tenth: "6.3%"
+    return tr("%1.%2%").arg(tenths / 10).arg(tenths % 10);
+}
+
+} // namespace veltrano

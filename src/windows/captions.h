@@ -1,0 +1,32 @@
+#pragma once
+
+#include "bank/question_bank.h"
+#include "bank/test_item.h"
+#include "practice/practice_session.h"
+
+#include <QCoreApplication>
+#include <QString>
+
+namespace veltrano {
+
+// How the test's numbers and verdicts are worded on screen, in the
+// program's language.
+class Captions {
+    Q_DECLARE_TR_FUNCTIONS(Captions)
+
+public:
+    // The letter of display slot 1..4: "A" to "D".
+    static QChar slotLetter(int slot);
+    // "Question 3 of 20".
+    static QString frame(int position, int testSize);
+    // "7. " and the question text.
+    static QString question(const TestItem &item, const QuestionBank &bank);
+    // "A.  " and the text of the choice shown in display slot 1..4.
+    static QString option(const TestItem &item, int slot, const QuestionBank &bank);
+    // "Your answer is CORRECT." or "Your answer is WRONG, the correct answer is C".
+    static QString verdict(const Verdict &verdict);
+    // The share of correct answers with one decimal: "6.3%".
+    static QString percentage(int correct, int total);
+};
+
+} // namespace veltrano
