@@ -1,6 +1,8 @@
 #include "bank/question_bank.h"
 
-#include "bank/builtin_questions.h"
+#include "bank/bank_data.h"
+
+#include <QFile>
 
 #include <stdexcept>
 #include <string>
@@ -50,18 +52,48 @@ void QuestionBank::setQuestionCount(int count)
     questionCount_ = checkedQuestion(count);
 }
 
-void QuestionBank::inlineread()
+int QuestionBank::chapter(int q) const
 {
-    int q = 0;
-    for (const BuiltInQuestion &entry : builtInQuestions) {
-        ++q;
-        setQuestion(q, QString::fromUtf8(entry.question));
-        for (int c = 1; c <= choicesPerQuestion; ++c)
-            setChoice(q, c, QString::fromUtf8(entry.choices.at(c - 1)));
-    }
-    setQuestionCount(builtInQuestionCount);
-    for (int i = 1; i <= builtInQuestionCount; ++i)
-        setAnswer(i, 1);
+    return chapters_.at(checkedQuestion(q));
+}
+
+QString QuestionBank::explanation(int q) const
+{
+    return explanations_.at(checkedQuestion(q));
+}
+
+QString QuestionBank::chapterTitle(int chapter) const
+{
+    return chapterTitles_.at(chapter);
+}
+
+void QuestionBank::setChapter(int q, int chapter)
+{
+    chapters_.at(checkedQuestion(q)) = chapter;
+}
+
+void QuestionBank::setExplanation(int q, const QString &text)
+{
+    explanations_.at(checkedQuestion(q)) = text;
+}
+
+void QuestionBank::setChapterTitle(int chapter, const QString &title)
+{
+    chapterTitles_.at(chapter) = title;
+}
+
+void QuestionBank::inlineread(BankLanguage language)
+{
+    // Built into the program (resources/bank); the tests read every file
+    // through the same loader, so a broken one never ships.
+    QFile french(QStringLiteral(":/bank/questions.fr.json"));
+    QFile english(QStringLiteral(":/bank/questions.en.json"));
+    QFile &file = language == BankLanguage::French && french.exists() ? french : english;
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("the built-in questions are missing from this build");
+    const QString error = loadBankData(file.readAll(), *this);
+    if (!error.isEmpty())
+        qFatal("the built-in questions cannot be read: %s", qPrintable(error));
 }
 
 } // namespace veltrano

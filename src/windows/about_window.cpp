@@ -25,7 +25,8 @@ void styleText(QLabel *label, double pointSize)
 
 } // namespace
 
-Form4::Form4(QWidget *parent) : QDialog(parent)
+Form4::Form4(QString questionsReviewed, QWidget *parent)
+    : QDialog(parent), questionsReviewed_(std::move(questionsReviewed))
 {
     setObjectName(QStringLiteral("Form4"));
     setFixedClientSize(this, 9900, 4935);
@@ -69,7 +70,8 @@ void Form4::retranslateUi()
         tr("%1  \u00a9 2026 The Veltrano Test developers").arg(QString::fromLatin1(programTitle)));
     Label2->setText(tr("Thank you for practising with Veltrano Test.\n"
                        "Tell us what you think: write to feedback@veltrano.example.org.\n"
-                       "Good luck with your citizenship test!"));
+                       "Good luck with your citizenship test!\n") +
+                    tr("Questions reviewed %1.").arg(questionsReviewed_));
     Label3->setText(tr("For more hints about the Veltrano test, please visit: "));
     Label5->setText(tr("Click on the 'More Info' button for other citizenship information that "
                        "you may be interested.\n"

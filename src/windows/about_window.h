@@ -14,7 +14,9 @@ class ClickableLabel;
 class Form4 : public QDialog {
     Q_OBJECT
 public:
-    explicit Form4(QWidget *parent = nullptr);
+    // questionsReviewed: when the built-in questions were last checked
+    // against the study guide ("December 2026").
+    explicit Form4(QString questionsReviewed, QWidget *parent = nullptr);
 
 protected:
     void changeEvent(QEvent *event) override;
@@ -27,6 +29,7 @@ private slots:
 private:
     void retranslateUi();
 
+    QString questionsReviewed_;
     QLabel *Label1 = nullptr;         // title and ownership
     QLabel *Label2 = nullptr;         // thanks, feedback, good luck
     QLabel *Label3 = nullptr;         // "For more hints ..."

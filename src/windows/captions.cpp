@@ -31,6 +31,15 @@ QString Captions::verdict(const Verdict &verdict)
         .arg(slotLetter(verdict.correctSlot));
 }
 
+QString Captions::explanation(int q, const QuestionBank &bank)
+{
+    const QString why = bank.explanation(q);
+    if (why.isEmpty())
+        return {};
+    //: %1 the explanation, %2 the title of the study guide's chapter
+    return tr("%1 (Study guide: %2)").arg(why, bank.chapterTitle(bank.chapter(q)));
+}
+
 QString Captions::percentage(int correct, int total)
 {
     const int tenths = percentageTenths(correct, total);

@@ -25,6 +25,9 @@ public:
     static QString option(const TestItem &item, int slot, const QuestionBank &bank);
     // "Your answer is CORRECT." or "Your answer is WRONG, the correct answer is C".
     static QString verdict(const Verdict &verdict);
+    // Why the answer to question q is right, and the study-guide chapter it
+    // comes from.
+    static QString explanation(int q, const QuestionBank &bank);
     // The share of correct answers with one decimal: "6.3%".
     static QString percentage(int correct, int total);
 };

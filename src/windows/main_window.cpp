@@ -8,9 +8,11 @@
 #include "windows/licence_window.h"
 #include "windows/platform/announcer.h"
 #include "windows/platform/message_box.h"
+#include "windows/platform/web_launcher.h"
 #include "windows/result_window.h"
 #include "windows/settings_keys.h"
 #include "windows/twips.h"
+#include "windows/web_addresses.h"
 #include "windows/window_setup.h"
 #include "windows/wrapping_buttons.h"
 
@@ -145,9 +147,15 @@ void Form1::mlic_Click()
     licence.exec();
 }
 
+void Form1::reportProblem()
+{
+    const int question = test_.currentItem().question;
+    platform::openWebPage(problemReportAddress(question, bank_.pQuestion(question)));
+}
+
 void Form1::other_Click()
 {
-    Form4 about(this);
+    Form4 about(bank_.reviewed(), this);
     centreWindow(&about);
     about.exec();
 }
@@ -181,6 +189,8 @@ void Form1::showCurrentQuestion()
 {
     Frame1->setTitle(Captions::frame(test_.currentPos(), test_.testSize()));
     Label2->clear();
+    LabelExplanation->clear();
+    LabelReport->setVisible(test_.isReviewing());
     showItem(test_.currentItem());
     updateButtons();
     Image1->hide();
@@ -230,6 +240,7 @@ void Form1::Command5_Click()
     const Verdict verdict = test_.checkAnswer();
     placeMark(Image2, verdict.correctSlot - 1);
     Label2->setText(Captions::verdict(verdict));
+    LabelExplanation->setText(Captions::explanation(test_.currentItem().question, bank_));
     // Screen readers read a label's text as its name.
     platform::announceNameChange(Label2);
     if (!verdict.correct && verdict.chosenOption >= 0)

@@ -60,9 +60,10 @@ private slots:
     void Command8_Click(); // "&Clear Incorrect History"
     void Check1_Click();   // "View wrong answers only."
     void Option1_Click(int index);
-    void Timer1_Timer(); // first-run licence agreement
-    void mlic_Click();   // "&License"
-    void other_Click();  // "&Other Info", also "&About"
+    void Timer1_Timer();  // first-run licence agreement
+    void mlic_Click();    // "&License"
+    void other_Click();   // "&Other Info", also "&About"
+    void reportProblem(); // the question on view, by e-mail to the maker
 
 private:
     void Form_Load();
@@ -104,6 +105,8 @@ private:
     QLabel *Image1 = nullptr;                // wrong-answer mark
     QLabel *Image2 = nullptr;                // correct-answer mark
     QLabel *Label2 = nullptr;                // verdict line
+    QLabel *LabelExplanation = nullptr;      // why the answer is right, under the verdict
+    ClickableLabel *LabelReport = nullptr;   // "Report a problem with this question"
     WrappingPushButton *Command3 = nullptr;  // "&Previous"
     WrappingPushButton *Command4 = nullptr;  // "&Next"
     QCheckBox *Check1 = nullptr;             // "View wrong answers only."

@@ -1,5 +1,9 @@
 // Where the main window's controls stand, as the window was drawn (in twips),
 // and which handler each one calls. Their words are in main_window_texts.cpp.
+//
+// The window is drawn 1200 twips taller than at first, to make room under the
+// verdict for the explanation and the problem report; everything below the
+// verdict moved down by that much.
 
 #include "windows/clickable_label.h"
 #include "windows/fonts.h"
@@ -21,16 +25,22 @@
 
 namespace veltrano {
 
+namespace {
+// Twips added under the verdict for the explanation and the report link.
+constexpr int explanationRoom = 1200;
+} // namespace
+
 void Form1::createControls()
 {
     setObjectName(QStringLiteral("Form1"));
     auto *form = new QWidget(this);
     form->setObjectName(QStringLiteral("client"));
-    form->setFixedSize(twipsToPixels(10575), twipsToPixels(7605));
+    form->setFixedSize(twipsToPixels(10575), twipsToPixels(7605 + explanationRoom));
     setCentralWidget(form);
 
     Command2 = makeControl<WrappingPushButton>(form, "Command2", twipsRect(4560, 240, 1095, 495));
-    Frame1 = makeControl<QGroupBox>(form, "Frame1", twipsRect(480, 960, 9615, 5415));
+    Frame1 =
+        makeControl<QGroupBox>(form, "Frame1", twipsRect(480, 960, 9615, 5415 + explanationRoom));
     Label1 = makeControl<QLabel>(Frame1, "Label1", twipsRect(360, 480, 8415, 855));
     const std::array<int, 4> optionTops{1320, 1920, 2520, 3120};
     for (int i = 0; i < 4; ++i) {
@@ -41,13 +51,20 @@ void Form1::createControls()
     Image1 = makeControl<QLabel>(Frame1, "Image1", twipsRect(120, 1320, 360, 360));
     Image2 = makeControl<QLabel>(Frame1, "Image2", twipsRect(120, 2040, 450, 270));
     Label2 = makeControl<QLabel>(Frame1, "Label2", twipsRect(600, 3960, 6615, 375));
-    Command3 = makeControl<WrappingPushButton>(Frame1, "Command3", twipsRect(600, 4680, 975, 375));
-    Command4 = makeControl<WrappingPushButton>(Frame1, "Command4", twipsRect(1920, 4680, 975, 375));
-    Check1 = makeControl<QCheckBox>(Frame1, "Check1", twipsRect(3360, 4680, 2535, 375));
-    Command5 =
-        makeControl<WrappingPushButton>(Frame1, "Command5", twipsRect(6240, 4680, 1455, 375));
-    Command6 =
-        makeControl<WrappingPushButton>(Frame1, "Command6", twipsRect(8040, 4680, 1095, 375));
+    LabelExplanation =
+        makeControl<QLabel>(Frame1, "LabelExplanation", twipsRect(600, 4335, 8895, 1125));
+    LabelReport =
+        makeControl<ClickableLabel>(Frame1, "LabelReport", twipsRect(600, 5460, 8895, 300));
+    Command3 = makeControl<WrappingPushButton>(Frame1, "Command3",
+                                               twipsRect(600, 4680 + explanationRoom, 975, 375));
+    Command4 = makeControl<WrappingPushButton>(Frame1, "Command4",
+                                               twipsRect(1920, 4680 + explanationRoom, 975, 375));
+    Check1 = makeControl<QCheckBox>(Frame1, "Check1",
+                                    twipsRect(3360, 4680 + explanationRoom, 2535, 375));
+    Command5 = makeControl<WrappingPushButton>(Frame1, "Command5",
+                                               twipsRect(6240, 4680 + explanationRoom, 1455, 375));
+    Command6 = makeControl<WrappingPushButton>(Frame1, "Command6",
+                                               twipsRect(8040, 4680 + explanationRoom, 1095, 375));
     Label3 = makeControl<QLabel>(form, "Label3", twipsRect(240, 360, 2175, 375));
     // Drawn 1815 twips wide, the list cut off "165 Questions(ALL)" beside its
     // arrow; it keeps its left edge and takes the free room up to "&Start".
@@ -56,11 +73,13 @@ void Form1::createControls()
     Command8 = makeControl<WrappingPushButton>(form, "Command8", twipsRect(7440, 240, 1335, 495));
     Command10 = makeControl<WrappingPushButton>(form, "Command10", twipsRect(8880, 240, 1215, 495));
     Command1 = makeControl<WrappingPushButton>(form, "Command1", twipsRect(10200, 960, 855, 495));
-    Label4 = makeControl<QLabel>(form, "Label4", twipsRect(480, 6480, 9615, 975));
+    Label4 = makeControl<QLabel>(form, "Label4", twipsRect(480, 6480 + explanationRoom, 9615, 975));
     Picture1 = makeControl<ClickableLabel>(form, "Picture1", twipsRect(120, 4800, 3975, 735));
     Label5 = makeControl<ClickableLabel>(Picture1, "Label5", twipsRect(120, 240, 1695, 375));
-    Image4 = makeControl<ClickableLabel>(form, "Image4", twipsRect(480, 6600, 3900, 720));
-    Image3 = makeControl<ClickableLabel>(form, "Image3", twipsRect(6720, 6600, 3375, 720));
+    Image4 = makeControl<ClickableLabel>(form, "Image4",
+                                         twipsRect(480, 6600 + explanationRoom, 3900, 720));
+    Image3 = makeControl<ClickableLabel>(form, "Image3",
+                                         twipsRect(6720, 6600 + explanationRoom, 3375, 720));
     Command9 = makeControl<WrappingPushButton>(form, "Command9", twipsRect(9600, 2400, 975, 495));
 
     Label1->setFont(timesNewRoman(14.25));
@@ -76,6 +95,19 @@ void Form1::createControls()
     Image2->setPixmap(QPixmap(QStringLiteral(":/pictures/correct_mark.png")));
     Label2->setFont(timesNewRoman(9.75));
     Label2->setTextFormat(Qt::PlainText);
+    LabelExplanation->setFont(timesNewRoman(9.75));
+    LabelExplanation->setTextFormat(Qt::PlainText);
+    LabelExplanation->setWordWrap(true);
+    LabelExplanation->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QFont reportFont = LabelReport->font();
+    reportFont.setUnderline(true);
+    LabelReport->setFont(reportFont);
+    LabelReport->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    QPalette link = LabelReport->palette();
+    link.setColor(QPalette::WindowText, link.color(QPalette::Link));
+    LabelReport->setPalette(link);
+    LabelReport->setCursor(Qt::PointingHandCursor);
+    LabelReport->hide();
     Command5->hide();
     Label3->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     Label3->setBuddy(Combo1);
@@ -148,6 +180,7 @@ void Form1::connectControls()
     connect(optionGroup_, &QButtonGroup::idClicked, this, &Form1::Option1_Click);
     connect(scoresShortcut_, &QShortcut::activated, Command6, &QPushButton::click);
     connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
+    connect(LabelReport, &ClickableLabel::clicked, this, &Form1::reportProblem);
 
     connect(mabout, &QAction::triggered, this, &Form1::other_Click);
     connect(mlic, &QAction::triggered, this, &Form1::mlic_Click);

@@ -34,6 +34,7 @@ void Form1::retranslateUi()
     Command1->setText(tr("&Exit"));
     Label5->setText(tr("Try a free sample test online"));
     Picture1->setText(tr("Ready for your citizenship test?"));
+    LabelReport->setText(tr("Report a problem with this question"));
     mabout->setText(tr("&About"));
     mlic->setText(tr("&License"));
     other->setText(tr("&Other Info"));
@@ -84,6 +85,8 @@ void Form1::describeControls()
     Label2->setAccessibleDescription(tr("Verdict"));
     describe(Label3, tr("Practice question number"));
     describe(Label4, tr("Banner"));
+    describe(LabelReport, tr("Report a problem with this question"),
+             tr("Write to us about this question in your e-mail program"));
     describe(Image1, tr("Your wrong answer"));
     describe(Image2, tr("The correct answer"));
     describe(Picture1, tr("Try a free sample test online"),

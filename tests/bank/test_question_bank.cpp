@@ -1,4 +1,3 @@
-#include "bank/builtin_questions.h"
 #include "bank/question_bank.h"
 
 #include <QSet>
@@ -28,44 +27,6 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(std::out_of_range, bank.pQuestion(201));
         QVERIFY_THROWS_EXCEPTION(std::out_of_range, bank.pchoice(-1, 1));
         QVERIFY_THROWS_EXCEPTION(std::out_of_range, bank.setQuestion(201, QStringLiteral("x")));
-    }
-
-    // The texts must fit the question display and stay distinguishable.
-    void builtInTextsKeepTheirLimits()
-    {
-        QuestionBank bank;
-        bank.inlineread();
-        int questionMarks = 0;
-        int withQuote = 0;
-        int withEAcute = 0;
-        const auto checkText = [&](const QString &text, int minLength, int maxLength) {
-            QVERIFY2(text.size() >= minLength && text.size() <= maxLength, qPrintable(text));
-            QCOMPARE(text.trimmed(), text);
-            QVERIFY2(!text.contains(u'&'), qPrintable(text));
-            QVERIFY2(!text.contains(QStringLiteral("  ")), qPrintable(text));
-            QVERIFY2(!text.contains(QChar(0xFFFD)), qPrintable(text)); // decoded cleanly
-            if (text.contains(u'"'))
-                ++withQuote;
-            if (text.contains(QChar(0x00E9)))
-                ++withEAcute;
-        };
-        for (int q = 1; q <= bank.questionCount(); ++q) {
-            const QString question = bank.pQuestion(q);
-            checkText(question, 17, 102);
-            if (question.endsWith(u'?'))
-                ++questionMarks;
-            QSet<QString> choices;
-            for (int c = 1; c <= 4; ++c) {
-                const QString choice = bank.pchoice(q, c);
-                checkText(choice, 3, 93);
-                QVERIFY2(choice != question, qPrintable(question));
-                choices.insert(choice);
-            }
-            QVERIFY2(choices.size() == 4, qPrintable(question));
-        }
-        QVERIFY(questionMarks >= 160 && questionMarks < 165);
-        QVERIFY(withQuote >= 5 && withQuote <= 12);
-        QVERIFY(withEAcute >= 6 && withEAcute <= 14);
     }
 };
 

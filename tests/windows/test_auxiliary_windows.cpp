@@ -13,6 +13,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSettings>
+#include <QUrl>
+#include <QUrlQuery>
 
 using namespace veltrano;
 using namespace testing;
@@ -74,7 +76,7 @@ private slots:
     {
         const auto owned = openWindow();
         Form1 &window = *owned;
-        QCOMPARE(window.centralWidget()->size(), QSize(705, 507));
+        QCOMPARE(window.centralWidget()->size(), QSize(705, 587));
         QVERIFY(!(window.windowFlags() & Qt::WindowMaximizeButtonHint));
         QVERIFY(!(window.windowFlags() & Qt::WindowMinimizeButtonHint));
         QVERIFY(!window.windowIcon().isNull());
@@ -110,7 +112,7 @@ private slots:
         Form3 licence(false, &window);
         QCOMPARE(licence.windowTitle(), QStringLiteral("License"));
         verifyFixedWindow(licence, QSize(700, 424));
-        Form4 about(&window);
+        Form4 about(QStringLiteral("December 2026"), &window);
         QCOMPARE(about.windowTitle(), QStringLiteral("About"));
         verifyFixedWindow(about, QSize(660, 329));
     }
@@ -197,6 +199,33 @@ private slots:
         QVERIFY(QFile::remove(folder));
     }
 
+    // In a review, a question can be reported by e-mail with its number and
+    // text filled in.
+    void reportAProblemWithAQuestion()
+    {
+        FakeLaunchers launchers;
+        const auto window = openWindow();
+        click(*window, "Command2");
+        {
+            const ScriptedAnswer yes(platform::MessageBox::Answer::Yes);
+            const ModalAnswerer closeScores("Command1");
+            click(*window, "Command6");
+        }
+        const int question = window->practiceTest().currentItem().question;
+        auto *report = child<QLabel>(*window, "LabelReport");
+        QVERIFY(report->isVisible());
+        QTest::mouseClick(report, Qt::LeftButton, {}, report->rect().center());
+        QCOMPARE(launchers.started.size(), 1);
+        const QUrl address(launchers.lastAddress());
+        QCOMPARE(address.scheme(), QStringLiteral("mailto"));
+        QCOMPARE(address.path(), QString::fromLatin1(web::feedbackAddress));
+        const QUrlQuery fields(address);
+        QCOMPARE(fields.queryItemValue("subject", QUrl::FullyDecoded),
+                 QStringLiteral("Problem with question %1").arg(question));
+        QVERIFY(fields.queryItemValue("body", QUrl::FullyDecoded)
+                    .contains(window->questionBank().pQuestion(question)));
+    }
+
     void openWebPageTriesInTurnAndStaysSilent()
     {
         FakeLaunchers launchers;
@@ -246,7 +275,7 @@ private slots:
         clickedOpens(child<QWidget>(window, "Picture1"), web::sampleTestPage);
         clickedOpens(child<QWidget>(window, "Label5"), web::sampleTestPage);
 
-        Form4 about(&window);
+        Form4 about(QStringLiteral("December 2026"), &window);
         about.show();
         QVERIFY(QTest::qWaitForWindowExposed(&about));
         QVERIFY(child<QPushButton>(about, "Command1")->isDefault());

@@ -1,6 +1,7 @@
 #include "practice/history_codec.h"
 #include "temporary_home.h"
 #include "window_test_support.h"
+#include "windows/captions.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -133,6 +134,14 @@ private slots:
         answer(*window, {2, 5, 9}, {9});
         finish(*window);
         QCOMPARE(window->practiceTest().currentPos(), 1);
+        // Each verdict comes with why the answer is right.
+        const int first = window->practiceTest().currentItem().question;
+        QCOMPARE(child<QLabel>(*window, "LabelExplanation")->text(),
+                 Captions::explanation(first, window->questionBank()));
+        QVERIFY(child<QLabel>(*window, "LabelExplanation")
+                    ->text()
+                    .startsWith(window->questionBank().explanation(first)));
+        QVERIFY(child<QLabel>(*window, "LabelReport")->isVisible());
         auto *wrongOnly = child<QCheckBox>(*window, "Check1");
         QVERIFY(wrongOnly->isEnabled());
         QCOMPARE(child<QLabel>(*window, "Label2")->text(),
@@ -186,6 +195,9 @@ private slots:
         click(*window, "Check1");
         click(*window, "Command2");
         QVERIFY(!wrongOnly->isEnabled());
+        // While a test runs, no verdict and nothing that gives the answer.
+        QVERIFY(child<QLabel>(*window, "LabelExplanation")->text().isEmpty());
+        QVERIFY(!child<QLabel>(*window, "LabelReport")->isVisible());
         answer(*window, {3});
         finish(*window);
         QCOMPARE(window->practiceTest().currentPos(), 3);

@@ -1,6 +1,7 @@
 #include "config/version.h"
 #include "temporary_home.h"
 #include "window_test_support.h"
+#include "windows/captions.h"
 #include "windows/twips.h"
 #include "windows/wrapping_buttons.h"
 
@@ -131,6 +132,8 @@ private slots:
 
         click(*window, "Command2");
         const auto *question = child<QLabel>(*window, "Label1");
+        const auto *explanation = child<QLabel>(*window, "LabelExplanation");
+        const QFontMetrics explanationMetrics(explanation->font());
         const auto *option = child<WrappingRadioButton>(*window, "Option1_1");
         const auto *narrowest = child<WrappingRadioButton>(*window, "Option1_0");
         const QFontMetrics questionMetrics(question->font());
@@ -141,6 +144,10 @@ private slots:
             const QRect needed =
                 questionMetrics.boundingRect(question->contentsRect(), Qt::TextWordWrap, shown);
             QVERIFY2(needed.height() <= question->contentsRect().height(), qPrintable(shown));
+            const QString why = Captions::explanation(q, bank);
+            const QRect whyNeeds =
+                explanationMetrics.boundingRect(explanation->contentsRect(), Qt::TextWordWrap, why);
+            QVERIFY2(whyNeeds.height() <= explanation->contentsRect().height(), qPrintable(why));
             for (int c = 1; c <= 4; ++c) {
                 const QString choice = QStringLiteral("D.  ") + bank.pchoice(q, c);
                 const QRect room = narrowest->textRect();
