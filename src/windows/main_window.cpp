@@ -30,15 +30,10 @@
 
 namespace veltrano {
 
-Form1::Form1(QWidget *parent)
-    : Form1(platform::SettingsStore(), std::make_unique<SystemRandomSource>(), parent)
-{
-}
+Form1::Form1(QWidget *parent) : Form1(Seams(), parent) {}
 
-Form1::Form1(platform::SettingsStore settings, std::unique_ptr<RandomSource> random,
-             QWidget *parent)
-    : QMainWindow(parent), settings_(std::move(settings)), random_(std::move(random)),
-      test_(bank_, *random_)
+Form1::Form1(Seams seams, QWidget *parent)
+    : QMainWindow(parent), seams_(std::move(seams)), test_(bank_, *seams_.random)
 {
     createControls();
     createMenu();

@@ -2,6 +2,7 @@
 
 #include "bank/question_bank.h"
 #include "bank/random_source.h"
+#include "practice/clock.h"
 #include "practice/practice_session.h"
 #include "windows/platform/settings_store.h"
 
@@ -25,6 +26,14 @@ class ClickableLabel;
 class WrappingPushButton;
 class WrappingRadioButton;
 
+// What the main window reaches outside itself. The program uses the
+// machine's own; tests pass a seeded or scripted one of each.
+struct Seams {
+    platform::SettingsStore settings;
+    std::unique_ptr<RandomSource> random = std::make_unique<SystemRandomSource>();
+    std::unique_ptr<Clock> clock = std::make_unique<SystemClock>();
+};
+
 // The main window: the size list, the test controls, the question on view and
 // the banner. The test itself is a PracticeTest; this window only binds the
 // widgets to it.
@@ -32,9 +41,7 @@ class Form1 : public QMainWindow {
     Q_OBJECT
 public:
     explicit Form1(QWidget *parent = nullptr);
-    // Seams for tests: where the settings live and where randomness comes from.
-    Form1(platform::SettingsStore settings, std::unique_ptr<RandomSource> random,
-          QWidget *parent = nullptr);
+    explicit Form1(Seams seams, QWidget *parent = nullptr);
     ~Form1() override;
 
     const PracticeTest &practiceTest() const { return test_; }
@@ -92,8 +99,8 @@ private:
     void reportUnsavedHistory(const QString &reason);
 
     QuestionBank bank_;
-    platform::SettingsStore settings_;
-    std::unique_ptr<RandomSource> random_;
+    Seams seams_;
+    platform::SettingsStore &settings_ = seams_.settings;
     PracticeTest test_;
     bool agreementPending_ = false;
 

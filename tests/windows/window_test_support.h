@@ -52,15 +52,28 @@ inline void writeSettings(const QByteArray &contents)
     file.write(contents);
 }
 
-// A main window on the test's settings whose draws come from a fixed seed,
-// so that every run asks the same questions in the same order.
-inline std::unique_ptr<veltrano::Form1> openWindow(std::uint64_t seed = 1)
+// What a window in a test reaches: the test's settings, draws from a fixed
+// seed (every run asks the same questions in the same order) and a clock
+// that moves only when the test moves it.
+inline veltrano::Seams testSeams(std::uint64_t seed = 1)
+{
+    veltrano::Seams seams;
+    seams.random = std::make_unique<veltrano::SystemRandomSource>(seed);
+    seams.clock = std::make_unique<veltrano::ScriptedClock>();
+    return seams;
+}
+
+inline std::unique_ptr<veltrano::Form1> openWindow(veltrano::Seams seams)
 {
     veltrano::applyProgramFonts();
-    auto window = std::make_unique<veltrano::Form1>(
-        veltrano::platform::SettingsStore(), std::make_unique<veltrano::SystemRandomSource>(seed));
+    auto window = std::make_unique<veltrano::Form1>(std::move(seams));
     window->show();
     return window;
+}
+
+inline std::unique_ptr<veltrano::Form1> openWindow(std::uint64_t seed = 1)
+{
+    return openWindow(testSeams(seed));
 }
 
 template <typename T> T *child(const QWidget &parent, const QString &name)
