@@ -93,6 +93,22 @@ void showLongest(veltrano::Form1 &window, bool choices)
         find(&window, "Command4")->click();
 }
 
+// In a review, moves to the question whose explanation is the longest.
+void showLongestExplanation(veltrano::Form1 &window)
+{
+    const veltrano::PracticeTest &test = window.practiceTest();
+    const veltrano::QuestionBank &bank = window.questionBank();
+    int best = 1;
+    for (int k = 1; k <= test.testSize(); ++k)
+        if (bank.explanation(test.item(k).question).size() >
+            bank.explanation(test.item(best).question).size())
+            best = k;
+    while (test.currentPos() > best)
+        find(&window, "Command3")->click();
+    while (test.currentPos() < best)
+        find(&window, "Command4")->click();
+}
+
 QPalette darkPalette()
 {
     QPalette dark;
@@ -161,6 +177,8 @@ int main(int argc, char *argv[])
     find(&window, "Command6")->click();
     settle(300);
     shoot(QStringLiteral("review"), &window);
+    showLongestExplanation(window);
+    shoot(QStringLiteral("review-longest-explanation"), &window);
 
     onNextModal([](QWidget *w) { shoot(QStringLiteral("about"), w); }, "Command1");
     QMetaObject::invokeMethod(
