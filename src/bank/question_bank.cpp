@@ -82,13 +82,13 @@ void QuestionBank::setChapterTitle(int chapter, const QString &title)
     chapterTitles_.at(chapter) = title;
 }
 
-void QuestionBank::inlineread(BankLanguage language)
+void QuestionBank::inlineread(Language language)
 {
     // Built into the program (resources/bank); the tests read every file
     // through the same loader, so a broken one never ships.
     QFile french(QStringLiteral(":/bank/questions.fr.json"));
     QFile english(QStringLiteral(":/bank/questions.en.json"));
-    QFile &file = language == BankLanguage::French && french.exists() ? french : english;
+    QFile &file = language == Language::French && french.exists() ? french : english;
     if (!file.open(QIODevice::ReadOnly))
         qFatal("the built-in questions are missing from this build");
     const QString error = loadBankData(file.readAll(), *this);

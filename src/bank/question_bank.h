@@ -6,8 +6,8 @@
 
 namespace veltrano {
 
-// The languages the built-in questions are written in.
-enum class BankLanguage { English, French };
+// The languages the program speaks; the built-in questions exist in each.
+enum class Language { English, French };
 
 // The questions a practice test can draw on. Question numbers are 1-based and
 // stable: users' histories store them. Slot 0 of every table exists and stays
@@ -49,7 +49,7 @@ public:
     // Fills the bank with the built-in questions in the given language,
     // correct answer stored first. The numbers mean the same question in
     // every language.
-    void inlineread(BankLanguage language = BankLanguage::English);
+    void inlineread(Language language = Language::English);
 
     // Returns q, or throws std::out_of_range when it is outside 0..capacity.
     static int checkedQuestion(int q);

@@ -35,6 +35,8 @@ Form1::Form1(QWidget *parent) : Form1(Seams(), parent) {}
 Form1::Form1(Seams seams, QWidget *parent)
     : QMainWindow(parent), seams_(std::move(seams)), test_(bank_, *seams_.random)
 {
+    language_ = initialLanguage();
+    translators_.use(language_);
     createControls();
     createMenu();
     connectControls();
@@ -71,6 +73,8 @@ void Form1::Form_Load()
     Frame1->hide();
     Command2->setFocus();
     inlineread();
+    mlangEn->setChecked(language_ == Language::English);
+    mlangFr->setChecked(language_ == Language::French);
     test_.setRedoRequested(false);
     loadRedo();
     Image3->setCursor(Qt::PointingHandCursor);
@@ -82,6 +86,37 @@ void Form1::Form_Load()
     applyFixedBorder(this);
 }
 
+Language Form1::initialLanguage() const
+{
+    const QString chosen = settings_.read(settings::section, settings::languageKey, QString());
+    if (chosen == QLatin1String("fr"))
+        return Language::French;
+    if (chosen == QLatin1String("en"))
+        return Language::English;
+    return seams_.locale.language() == QLocale::French ? Language::French : Language::English;
+}
+
+void Form1::setLanguage(Language language)
+{
+    mlangEn->setChecked(language == Language::English);
+    mlangFr->setChecked(language == Language::French);
+    if (language == language_)
+        return;
+    language_ = language;
+    // The questions keep their numbers in every language: the test on view
+    // and the history stay as they are, only their words change.
+    bank_.inlineread(language);
+    translators_.use(language); // every window rewords itself (LanguageChange)
+    QString reason;
+    if (!settings_.write(settings::section, settings::languageKey,
+                         language == Language::French ? QStringLiteral("fr") : QStringLiteral("en"),
+                         &reason))
+        platform::MessageBox::inform(
+            this, tr("Your choice of language could not be saved.\n%1\nThe program keeps it "
+                     "until it closes.")
+                      .arg(reason));
+}
+
 void Form1::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::LanguageChange)
@@ -91,7 +126,7 @@ void Form1::changeEvent(QEvent *event)
 
 void Form1::inlineread()
 {
-    bank_.inlineread();
+    bank_.inlineread(language_);
 }
 
 void Form1::Command1_Click()

@@ -5,7 +5,9 @@
 #include "practice/clock.h"
 #include "practice/practice_session.h"
 #include "windows/platform/settings_store.h"
+#include "windows/platform/translators.h"
 
+#include <QLocale>
 #include <QMainWindow>
 
 #include <array>
@@ -17,6 +19,7 @@ class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
+class QMenu;
 class QShortcut;
 class QTimer;
 
@@ -32,6 +35,9 @@ struct Seams {
     platform::SettingsStore settings;
     std::unique_ptr<RandomSource> random = std::make_unique<SystemRandomSource>();
     std::unique_ptr<Clock> clock = std::make_unique<SystemClock>();
+    // The first start speaks the language of this locale (French for a
+    // French locale, else English); later starts the one the user chose.
+    QLocale locale = QLocale::system();
 };
 
 // The main window: the size list, the test controls, the question on view and
@@ -48,6 +54,7 @@ public:
     const QuestionBank &questionBank() const { return bank_; }
     // True while the first-run licence agreement awaits the user's answer.
     bool agreementPending() const { return agreementPending_; }
+    Language language() const { return language_; }
 
 protected:
     void changeEvent(QEvent *event) override;
@@ -71,9 +78,11 @@ private slots:
     void mlic_Click();    // "&License"
     void other_Click();   // "&Other Info", also "&About"
     void reportProblem(); // the question on view, by e-mail to the maker
+    void setLanguage(Language language);
 
 private:
     void Form_Load();
+    Language initialLanguage() const;
     void createControls();
     void createMenu();
     void connectControls();
@@ -102,6 +111,8 @@ private:
     Seams seams_;
     platform::SettingsStore &settings_ = seams_.settings;
     PracticeTest test_;
+    Language language_ = Language::English;
+    platform::Translators translators_;
     bool agreementPending_ = false;
 
     WrappingPushButton *Command2 = nullptr;         // "&Start" / "Re&start"
@@ -138,6 +149,9 @@ private:
     QAction *mlic = nullptr;                 // "&License"
     QAction *other = nullptr;                // "&Other Info"
     QAction *mexit = nullptr;                // "E&xit"
+    QMenu *mlanguage = nullptr;              // "Lan&guage"
+    QAction *mlangEn = nullptr;              // "English"
+    QAction *mlangFr = nullptr;              // "Français"
 };
 
 } // namespace veltrano

@@ -14,11 +14,13 @@
 #include "windows/wrapping_buttons.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QShortcut>
 #include <QTimer>
@@ -164,6 +166,20 @@ void Form1::createMenu()
     mlic = addMenuAction("mlic");
     other = addMenuAction("other");
     mexit = addMenuAction("mexit");
+
+    // Each language is named in itself, in every language.
+    mlanguage = menuBar()->addMenu(QString());
+    mlanguage->setObjectName(QStringLiteral("mlanguage"));
+    auto *languages = new QActionGroup(mlanguage);
+    const auto addLanguage = [this, languages](const char *name, const QString &caption) {
+        QAction *action = mlanguage->addAction(caption);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setCheckable(true);
+        languages->addAction(action);
+        return action;
+    };
+    mlangEn = addLanguage("mlangEn", QStringLiteral("English"));
+    mlangFr = addLanguage("mlangFr", QStringLiteral("Fran\u00e7ais"));
 }
 
 void Form1::connectControls()
@@ -186,6 +202,8 @@ void Form1::connectControls()
     connect(mlic, &QAction::triggered, this, &Form1::mlic_Click);
     connect(other, &QAction::triggered, this, &Form1::other_Click);
     connect(mexit, &QAction::triggered, this, &Form1::Command1_Click);
+    connect(mlangEn, &QAction::triggered, this, [this] { setLanguage(Language::English); });
+    connect(mlangFr, &QAction::triggered, this, [this] { setLanguage(Language::French); });
 
     const auto opens = [this](auto *control, const auto signal, const char *address) {
         connect(control, signal, this,

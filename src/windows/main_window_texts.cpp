@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenu>
 
 namespace veltrano {
 
@@ -39,6 +40,8 @@ void Form1::retranslateUi()
     mlic->setText(tr("&License"));
     other->setText(tr("&Other Info"));
     mexit->setText(tr("E&xit"));
+    //: "&License" already takes Alt+L
+    mlanguage->setTitle(tr("Lan&guage"));
 
     // Each entry carries its size as data: nothing reads a size back out of
     // a caption.

@@ -12,5 +12,7 @@ inline const QString section = QStringLiteral("aaa");
 inline const QString historyKey = QStringLiteral("redo");
 // Set once the first-run licence agreement has been shown.
 inline const QString firstRunKey = QStringLiteral("zzz");
+// The language the user chose: "en" or "fr"; missing until they choose.
+inline const QString languageKey = QStringLiteral("language");
 
 } // namespace veltrano::settings

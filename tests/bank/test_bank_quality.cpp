@@ -6,10 +6,10 @@
 
 #include <algorithm>
 
-using veltrano::BankLanguage;
+using veltrano::Language;
 using veltrano::QuestionBank;
 
-Q_DECLARE_METATYPE(BankLanguage)
+Q_DECLARE_METATYPE(Language)
 
 namespace {
 
@@ -53,7 +53,7 @@ private slots:
     void everyQuestionTeaches_data() { languages(); }
     void everyQuestionTeaches()
     {
-        QFETCH(BankLanguage, language);
+        QFETCH(Language, language);
         QFETCH(int, questionMax);
         QFETCH(int, choiceMax);
         QFETCH(int, explanationMax);
@@ -62,7 +62,7 @@ private slots:
         QCOMPARE(bank.questionCount(), 165);
         QVERIFY(!bank.reviewed().isEmpty());
         QuestionBank english;
-        english.inlineread(BankLanguage::English);
+        english.inlineread(Language::English);
 
         const auto fits = [](const QString &text, int min, int max) {
             return text.size() >= min && text.size() <= max && text.trimmed() == text &&
@@ -100,7 +100,7 @@ private slots:
     void noChoiceGivesItselfAway_data() { languages(); }
     void noChoiceGivesItselfAway()
     {
-        QFETCH(BankLanguage, language);
+        QFETCH(Language, language);
         QuestionBank bank;
         bank.inlineread(language);
         double longest = 0;
@@ -141,12 +141,12 @@ private slots:
 private:
     static void languages()
     {
-        QTest::addColumn<BankLanguage>("language");
+        QTest::addColumn<Language>("language");
         QTest::addColumn<int>("questionMax");
         QTest::addColumn<int>("choiceMax");
         QTest::addColumn<int>("explanationMax");
-        QTest::addRow("English") << BankLanguage::English << 102 << 93 << 280;
-        QTest::addRow("French") << BankLanguage::French << 125 << 112 << 340;
+        QTest::addRow("English") << Language::English << 102 << 93 << 280;
+        QTest::addRow("French") << Language::French << 125 << 112 << 340;
     }
 };
 

@@ -1,0 +1,40 @@
+#include "windows/platform/translators.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+
+namespace veltrano::platform {
+
+Translators::~Translators()
+{
+    removeAll();
+}
+
+void Translators::removeAll()
+{
+    for (std::unique_ptr<QTranslator> *translator : {&program_, &qt_}) {
+        if (*translator)
+            QCoreApplication::removeTranslator(translator->get());
+        translator->reset();
+    }
+}
+
+void Translators::use(Language language)
+{
+    removeAll();
+    if (language == Language::English)
+        return;
+    const QLocale french(QLocale::French, QLocale::Canada);
+    program_ = std::make_unique<QTranslator>();
+    if (program_->load(QStringLiteral(":/i18n/veltrano_fr.qm")))
+        QCoreApplication::installTranslator(program_.get());
+    // Qt's own words come from the system's translations (Debian's
+    // qt6-translations-l10n); without them Qt's buttons stay in English.
+    qt_ = std::make_unique<QTranslator>();
+    if (qt_->load(french, QStringLiteral("qtbase"), QStringLiteral("_"),
+                  QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(qt_.get());
+}
+
+} // namespace veltrano::platform
