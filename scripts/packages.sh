@@ -6,6 +6,7 @@
 # What every build of the project needs: the set-up, the package check, the
 # benchmarks and the fuzzers all install these.
 veltrano_build_packages=(cmake make g++ python3 qt6-base-dev libgl-dev qt6-tools-dev qt6-l10n-tools
+    qt6-translations-l10n
     fonts-liberation)
 
 install_missing_packages() {
