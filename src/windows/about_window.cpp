@@ -44,15 +44,9 @@ Form4::Form4(QString questionsReviewed, QWidget *parent)
     styleText(Label1, 11.25);
     for (QLabel *label : {Label2, Label3, Label5})
         styleText(label, 9.75);
-    QFont linkFont = timesNewRoman(9.75, true);
-    linkFont.setUnderline(true);
-    Label4->setFont(linkFont);
+    Label4->setFont(timesNewRoman(9.75, true));
     Label4->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    // The theme's link colour: blue on a light desktop, readable on a dark one.
-    QPalette link = Label4->palette();
-    link.setColor(QPalette::WindowText, link.color(QPalette::Link));
-    Label4->setPalette(link);
-    Label4->setCursor(Qt::PointingHandCursor);
+    Label4->styleAsLink();
     Command1->setDefault(true);
 
     connect(Command1, &QPushButton::clicked, this, &Form4::Command1_Click);

@@ -4,6 +4,17 @@
 
 namespace veltrano {
 
+void ClickableLabel::styleAsLink()
+{
+    QFont underlined = font();
+    underlined.setUnderline(true);
+    setFont(underlined);
+    QPalette link = palette();
+    link.setColor(QPalette::WindowText, link.color(QPalette::Link));
+    setPalette(link);
+    setCursor(Qt::PointingHandCursor);
+}
+
 // The label takes the press and the release itself: passed on, they would
 // reach a clickable parent too (the slogan lies on the banner), and one click
 // would open two pages.

@@ -10,6 +10,10 @@ class ClickableLabel : public QLabel {
 public:
     using QLabel::QLabel;
 
+    // Looks like a web link: underlined, in the theme's link colour (blue on
+    // a light desktop, readable on a dark one), with a pointing hand.
+    void styleAsLink();
+
 signals:
     void clicked();
 

@@ -101,14 +101,8 @@ void Form1::createControls()
     LabelExplanation->setTextFormat(Qt::PlainText);
     LabelExplanation->setWordWrap(true);
     LabelExplanation->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    QFont reportFont = LabelReport->font();
-    reportFont.setUnderline(true);
-    LabelReport->setFont(reportFont);
     LabelReport->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    QPalette link = LabelReport->palette();
-    link.setColor(QPalette::WindowText, link.color(QPalette::Link));
-    LabelReport->setPalette(link);
-    LabelReport->setCursor(Qt::PointingHandCursor);
+    LabelReport->styleAsLink();
     LabelReport->hide();
     Command5->hide();
     Label3->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
