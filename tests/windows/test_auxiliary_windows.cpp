@@ -93,8 +93,8 @@ private slots:
         QStringList menu;
         for (const QAction *action : window.menuBar()->actions())
             menu.append(action->objectName() + u'=' + action->text());
-        QCOMPARE(menu, QStringList(
-                           {"mabout=&About", "mlic=&License", "other=&Other Info", "mexit=E&xit"}));
+        QCOMPARE(menu, QStringList({"mpractice=Prac&tice", "mabout=&About", "mlic=&License",
+                                    "other=&Other Info", "mexit=E&xit"}));
 
         // The banner lies over the placeholder; photograph and slogan show.
         const auto *banner = child<QLabel>(window, "Picture1");
