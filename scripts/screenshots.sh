@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Saves PNG screenshots of the program's windows in shots/ (or the folder
 # given): start-up, a running test, the result window, a review with a wrong
-# answer, the first-run licence and About; then the same at scale factors 2
-# and 1.5 (high-resolution screens) in shots/scale-2 and shots/scale-1.5, and
-# with a dark palette in shots/dark.
+# answer, a running exam and its result, the first-run licence and About;
+# then the same at scale factors 2 and 1.5 (high-resolution screens) in
+# shots/scale-2 and shots/scale-1.5, and with a dark palette in shots/dark.
 # Runs the real windows under Xvfb.
 set -euo pipefail
 cd "$(dirname "$0")/.."

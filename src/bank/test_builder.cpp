@@ -72,4 +72,69 @@ TestItems buildRedoTest(const QuestionBank &bank, const WrongFlags &flags, Rando
     return itemsFor(picks, picks.count(), bank, random);
 }
 
+OneBasedList<int> chapterQuestions(const QuestionBank &bank, int chapter)
+{
+    OneBasedList<int> questions;
+    for (int q = 1; q <= bank.questionCount(); ++q)
+        if (bank.chapter(q) == chapter)
+            questions.append(q);
+    return questions;
+}
+
+TestItems buildChapterTest(const QuestionBank &bank, int chapter, int testSize,
+                           RandomSource &random)
+{
+    OneBasedList<int> picks = chapterQuestions(bank, chapter);
+    const int size = std::min(testSize, picks.count());
+    if (size < 1)
+        return {};
+    shuffle(picks, random);
+    return itemsFor(picks, size, bank, random);
+}
+
+std::array<int, QuestionBank::chapterCount + 1> chapterQuotas(const QuestionBank &bank,
+                                                              int testSize)
+{
+    constexpr int chapters = QuestionBank::chapterCount;
+    std::array<int, chapters + 1> counts{};
+    for (int c = 1; c <= chapters; ++c)
+        counts.at(c) = chapterQuestions(bank, c).count();
+    int total = 0;
+    for (const int count : counts)
+        total += count;
+    std::array<int, chapters + 1> quotas{};
+    const int size = std::clamp(testSize, 0, total);
+    if (size == 0)
+        return quotas;
+    // In integers: the share of chapter c is size * count / total, its
+    // remainder the numerator left over, so equal remainders are equal.
+    std::array<int, chapters> byRemainder{};
+    int given = 0;
+    for (int c = 1; c <= chapters; ++c) {
+        quotas.at(c) = size * counts.at(c) / total;
+        given += quotas.at(c);
+        byRemainder.at(c - 1) = c;
+    }
+    const auto remainder = [&](int c) { return size * counts.at(c) % total; };
+    std::stable_sort(byRemainder.begin(), byRemainder.end(),
+                     [&](int a, int b) { return remainder(a) > remainder(b); });
+    for (int i = 0; given < size; ++i, ++given)
+        ++quotas.at(byRemainder.at(i));
+    return quotas;
+}
+
+TestItems buildExamTest(const QuestionBank &bank, int testSize, RandomSource &random)
+{
+    const auto quotas = chapterQuotas(bank, testSize);
+    OneBasedList<int> picks;
+    for (int c = 1; c <= QuestionBank::chapterCount; ++c) {
+        OneBasedList<int> chapter = chapterQuestions(bank, c);
+        shuffle(chapter, random);
+        for (int k = 1; k <= quotas.at(c); ++k)
+            picks.append(chapter.at(k));
+    }
+    shuffle(picks, random);
+    return itemsFor(picks, picks.count(), bank, random);
+}
+
 } // namespace veltrano

@@ -12,8 +12,20 @@ PracticeTest::PracticeTest(const QuestionBank &bank, RandomSource &random)
 
 bool PracticeTest::start(TestKind kind, int size)
 {
-    TestItems items = kind == TestKind::Redo ? buildRedoTest(bank_, wrongFlags_, random_)
-                                             : buildTest(bank_, size, random_);
+    switch (kind) {
+    case TestKind::Sized:
+        return begin(kind, buildTest(bank_, size, random_));
+    case TestKind::Redo:
+        return begin(kind, buildRedoTest(bank_, wrongFlags_, random_));
+    case TestKind::Exam:
+    case TestKind::Chapter:
+        break;
+    }
+    return false;
+}
+
+bool PracticeTest::begin(TestKind kind, TestItems items)
+{
     if (items.isEmpty())
         return false;
     state_ = TestState::Running;
@@ -23,6 +35,12 @@ bool PracticeTest::start(TestKind kind, int size)
     redoRequested_ = false;
     wrongOnlyView_ = false;
     reachedLast_ = false;
+    flaggedOnlyView_ = false;
+    chapter_ = 0;
+    examRules_ = {};
+    examClock_ = nullptr;
+    examDeadlineMs_ = 0;
+    examWarned_ = false;
     correctCount_ = 0;
     wrongList_.clear();
     wrongCursor_ = 0;
@@ -31,10 +49,18 @@ bool PracticeTest::start(TestKind kind, int size)
 
 bool PracticeTest::choose(int optionIndex, bool chosen)
 {
-    if (state_ != TestState::Running || optionIndex < 0 || optionIndex > 3)
+    if (state_ != TestState::Running || timeUp() || optionIndex < 0 || optionIndex > 3)
         return false;
     items_.at(currentPos_).chosenOption = chosen ? optionIndex : -1;
     return true;
+}
+
+int PracticeTest::unansweredCount() const
+{
+    int unanswered = 0;
+    for (int position = 1; position <= testSize(); ++position)
+        unanswered += item(position).isAnswered() ? 0 : 1;
+    return unanswered;
 }
 
 PracticeTest::Cursor PracticeTest::cursor() const
@@ -55,13 +81,26 @@ void PracticeTest::moveTo(int index)
     // Only Next marks the last question as reached; see next().
 }
 
+int PracticeTest::flaggedNeighbour(int direction) const
+{
+    for (int position = currentPos_ + direction; position >= 1 && position <= testSize();
+         position += direction)
+        if (item(position).flaggedForReview)
+            return position;
+    return 0;
+}
+
 bool PracticeTest::canGoPrevious() const
 {
+    if (flaggedOnlyView_)
+        return flaggedNeighbour(-1) > 0;
     return cursor().index >= 2;
 }
 
 bool PracticeTest::canGoNext() const
 {
+    if (flaggedOnlyView_)
+        return flaggedNeighbour(+1) > 0;
     const Cursor at = cursor();
     return at.index < at.count;
 }
@@ -70,7 +109,9 @@ bool PracticeTest::previous()
 {
     if (!canGoPrevious())
         return false;
-    moveTo(cursor().index - 1);
+    // The flagged-only view runs only during a test, the wrong-only view
+    // only in a review: a flagged neighbour is a position.
+    moveTo(flaggedOnlyView_ ? flaggedNeighbour(-1) : cursor().index - 1);
     return true;
 }
 
@@ -78,7 +119,7 @@ bool PracticeTest::next()
 {
     if (!canGoNext())
         return false;
-    moveTo(cursor().index + 1);
+    moveTo(flaggedOnlyView_ ? flaggedNeighbour(+1) : cursor().index + 1);
     if (!wrongOnlyView_ && currentPos_ == testSize())
         reachedLast_ = true;
     return true;
@@ -95,6 +136,29 @@ void PracticeTest::setWrongOnlyView(bool ticked)
     } else {
         currentPos_ = 1;
     }
+}
+
+bool PracticeTest::setFlaggedForReview(bool flagged)
+{
+    if (state_ != TestState::Running)
+        return false;
+    items_.at(currentPos_).flaggedForReview = flagged;
+    if (flaggedForReviewCount() == 0)
+        flaggedOnlyView_ = false;
+    return true;
+}
+
+int PracticeTest::flaggedForReviewCount() const
+{
+    int flagged = 0;
+    for (int position = 1; position <= testSize(); ++position)
+        flagged += item(position).flaggedForReview ? 1 : 0;
+    return flagged;
+}
+
+void PracticeTest::setFlaggedOnlyView(bool ticked)
+{
+    flaggedOnlyView_ = ticked && state_ == TestState::Running && flaggedForReviewCount() > 0;
 }
 
 bool PracticeTest::isCorrect(int position)
@@ -127,6 +191,7 @@ Verdict PracticeTest::checkAnswer()
 void PracticeTest::finish(bool wrongOnlyTicked)
 {
     state_ = TestState::Reviewing;
+    flaggedOnlyView_ = false;
     markExam();
     setWrongOnlyView(wrongOnlyTicked);
 }

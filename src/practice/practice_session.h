@@ -4,6 +4,8 @@
 #include "bank/random_source.h"
 #include "bank/test_item.h"
 #include "bank/wrong_flags.h"
+#include "practice/clock.h"
+#include "practice/exam_rules.h"
 
 #include <QString>
 
@@ -11,9 +13,10 @@
 
 namespace veltrano {
 
-// What kind of test is built: a random test of a chosen size, or the
-// questions of the wrong-answer history.
-enum class TestKind { Sized, Redo };
+// What kind of test is built: a random test of a chosen size, the
+// questions of the wrong-answer history, a timed mock exam drawn across the
+// chapters, or a test of one chapter.
+enum class TestKind { Sized, Redo, Exam, Chapter };
 
 // Idle: no test yet. Running: answers can be given. Reviewing: the test is
 // finished and on view; answers are locked and every question shows its
@@ -25,6 +28,14 @@ struct Verdict {
     bool correct = false;
     int correctSlot = 0;   // display slot 1..4 of the correct choice
     int chosenOption = -1; // option index 0..3, -1 when nothing was chosen
+};
+
+// What the clock of a running exam says at a tick.
+enum class ExamTick {
+    NotRunning, // no exam is running
+    Counting,   // time is left
+    Warning,    // the warning time was just reached; said once per exam
+    TimeUp,     // no time is left: no more answers, the exam is to be finished
 };
 
 // One practice test and the wrong-answer history, without any widget: start,
@@ -45,10 +56,19 @@ public:
     // start goes ahead, even when the user keeps the running test.
     bool redoRequested() const { return redoRequested_; }
     void setRedoRequested(bool requested) { redoRequested_ = requested; }
-    // Starts a test of the given kind; size counts only for a sized test and
+    // Starts a sized or a redo test; size counts only for a sized test and
     // is clamped to the bank. Everything the last test owned is reset.
-    // Returns false, changing nothing, when that test would hold no question.
+    // Returns false, changing nothing, when that test would hold no question
+    // (and for the kinds started below).
     bool start(TestKind kind, int size = 0);
+    // Starts a test of size questions of chapter 1..chapterCount, or of all
+    // of them when it has fewer; otherwise as start().
+    bool startChapter(int chapter, int size);
+    // Starts a mock exam under rules, timed by clock from now on; the clock
+    // must outlive the exam. Otherwise as start().
+    bool startExam(const ExamRules &rules, const Clock &clock);
+    // The chapter a chapter test draws on; 0 for every other kind.
+    int chapter() const { return kind_ == TestKind::Chapter ? chapter_ : 0; }
 
     // --- The current test
     int testSize() const { return items_.count(); }
@@ -57,8 +77,10 @@ public:
     const TestItem &currentItem() const { return items_.at(currentPos_); }
     // Records option optionIndex (0..3) of the current question as chosen,
     // or clears the answer when chosen is false. Only a running test takes
-    // answers: otherwise returns false and records nothing.
+    // answers, and an exam only while time is left: otherwise returns false
+    // and records nothing.
     bool choose(int optionIndex, bool chosen);
+    int unansweredCount() const;
 
     // --- Navigation
     bool wrongOnlyView() const { return wrongOnlyView_; }
@@ -71,6 +93,15 @@ public:
     void setWrongOnlyView(bool ticked);
     bool canGoPrevious() const;
     bool canGoNext() const;
+
+    // --- Flags for review: questions of a running test the user means to
+    // come back to. In the flagged-only view Previous and Next step between
+    // flagged questions; it ends when no question is flagged.
+    // Flags or unflags the current question; only while the test runs.
+    bool setFlaggedForReview(bool flagged);
+    int flaggedForReviewCount() const;
+    bool flaggedOnlyView() const { return flaggedOnlyView_; }
+    void setFlaggedOnlyView(bool ticked);
 
     // --- Marking and finishing
     // Whether the item at position is answered correctly; puts its question
@@ -89,6 +120,20 @@ public:
     // Marks the test and enters the review, at the first wrong question when
     // wrongOnlyTicked and some answer is wrong, else at question 1.
     void finish(bool wrongOnlyTicked);
+
+    // --- The exam
+    bool isExam() const { return kind_ == TestKind::Exam; }
+    const ExamRules &examRules() const { return examRules_; }
+    // Milliseconds left in a running exam, 0 once time is up or when no exam
+    // runs. Read from the clock every time: a late tick gives no extra time.
+    qint64 timeLeftMs() const;
+    bool timeUp() const { return isExam() && state_ == TestState::Running && timeLeftMs() == 0; }
+    // Says what the clock means now; call it about once a second.
+    ExamTick tick();
+    // Whether the warning time was reached in this exam.
+    bool examWarningGiven() const { return examWarned_; }
+    // Whether a finished exam reached the pass mark.
+    bool passed() const { return isExam() && isReviewing() && examRules_.passes(correctCount_); }
 
     // --- Wrong-answer history
     const WrongFlags &wrongFlags() const { return wrongFlags_; }
@@ -120,6 +165,12 @@ private:
     };
     Cursor cursor() const;
     void moveTo(int index);
+    // The nearest flagged position before (direction -1) or after (+1) the
+    // current one; 0 when there is none.
+    int flaggedNeighbour(int direction) const;
+    // Makes items the running test of the given kind, resetting everything
+    // the last test owned; false, changing nothing, when items is empty.
+    bool begin(TestKind kind, TestItems items);
 
     const QuestionBank &bank_;
     RandomSource &random_;
@@ -130,6 +181,12 @@ private:
     bool redoRequested_ = false;
     bool wrongOnlyView_ = false;
     bool reachedLast_ = false;
+    bool flaggedOnlyView_ = false;
+    int chapter_ = 0;
+    ExamRules examRules_;
+    const Clock *examClock_ = nullptr;
+    qint64 examDeadlineMs_ = 0;
+    bool examWarned_ = false;
     int correctCount_ = 0;
     OneBasedList<int> wrongList_;
     int wrongCursor_ = 0;

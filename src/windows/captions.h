@@ -17,8 +17,9 @@ class Captions {
 public:
     // The letter of display slot 1..4: "A" to "D".
     static QChar slotLetter(int slot);
-    // "Question 3 of 20".
-    static QString frame(int position, int testSize);
+    // "Question 3 of 20"; in a chapter test "Question 3 of 12 — Canada's
+    // History".
+    static QString frame(int position, int testSize, const QString &chapterTitle = {});
     // "7. " and the question text.
     static QString question(const TestItem &item, const QuestionBank &bank);
     // "A.  " and the text of the choice shown in display slot 1..4.
@@ -30,6 +31,8 @@ public:
     static QString explanation(int q, const QuestionBank &bank);
     // The share of correct answers with one decimal: "6.3%".
     static QString percentage(int correct, int total);
+    // The time left in an exam, in whole seconds rounded up: "Time left: 44:59".
+    static QString timeLeft(qint64 ms);
 };
 
 } // namespace veltrano

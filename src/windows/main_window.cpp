@@ -127,6 +127,8 @@ void Form1::changeEvent(QEvent *event)
 void Form1::inlineread()
 {
     bank_.inlineread(language_);
+    // The chapter menu names the bank's chapters and counts their questions.
+    retranslatePracticeMenu();
 }
 
 void Form1::Command1_Click()
@@ -192,20 +194,31 @@ void Form1::other_Click()
 
 void Form1::Command2_Click()
 {
-    if (test_.restartNeedsConfirmation() &&
-        !platform::MessageBox::askYesNo(this,
-                                        tr("Do you want to cancel the current practice test?")))
+    if (!confirmCancel())
         return;
     // A redo asked for earlier may have nothing left to redo (the history was
     // cleared meanwhile): then this Start builds a normal test.
     const bool redo = test_.redoRequested() && test_.anyFlagged();
     if (!test_.start(redo ? TestKind::Redo : TestKind::Sized, Combo1->currentData().toInt()))
         return;
+    showNewTest();
+}
+
+bool Form1::confirmCancel()
+{
+    return !test_.restartNeedsConfirmation() ||
+           platform::MessageBox::askYesNo(this,
+                                          tr("Do you want to cancel the current practice test?"));
+}
+
+void Form1::showNewTest()
+{
     Frame1->show();
     showCurrentQuestion();
     focusOptions();
     Check1->setEnabled(false);
     updateStateCaptions();
+    followExamState();
 }
 
 void Form1::updateStateCaptions()
@@ -217,7 +230,9 @@ void Form1::updateStateCaptions()
 
 void Form1::showCurrentQuestion()
 {
-    Frame1->setTitle(Captions::frame(test_.currentPos(), test_.testSize()));
+    Frame1->setTitle(
+        Captions::frame(test_.currentPos(), test_.testSize(), bank_.chapterTitle(test_.chapter())));
+    CheckFlag->setChecked(test_.currentItem().flaggedForReview);
     Label2->clear();
     LabelExplanation->clear();
     LabelReport->setVisible(test_.isReviewing());
@@ -324,23 +339,38 @@ void Form1::keyPressEvent(QKeyEvent *event)
 void Form1::Command6_Click()
 {
     if (!test_.isReviewing()) {
-        if (test_.finishNeedsConfirmation() &&
-            !platform::MessageBox::askYesNo(
-                this, tr("You have not gone through all the questions. You can use 'Next' button "
-                         "to go to the next question.\nDo you want to finish the test now?")))
+        if (!confirmFinish())
             return;
-        test_.finish(Check1->isChecked());
-        updateStateCaptions();
-        Check1->setEnabled(test_.wrongCount() > 0);
-        saveRedo();
-        showCurrentQuestion();
+        finishTest();
     }
     showScores();
+}
+
+bool Form1::confirmFinish()
+{
+    if (test_.isExam())
+        return confirmExamFinish();
+    return !test_.finishNeedsConfirmation() ||
+           platform::MessageBox::askYesNo(
+               this, tr("You have not gone through all the questions. You can use 'Next' button "
+                        "to go to the next question.\nDo you want to finish the test now?"));
+}
+
+void Form1::finishTest()
+{
+    test_.finish(Check1->isChecked());
+    updateStateCaptions();
+    followExamState();
+    Check1->setEnabled(test_.wrongCount() > 0);
+    saveRedo();
+    showCurrentQuestion();
 }
 
 void Form1::showScores()
 {
     Form2 result(test_.testSize(), test_.correctCount(), this);
+    if (test_.isExam())
+        result.showExamVerdict(test_.passed(), test_.examRules().passMark);
     centreWindow(&result);
     result.exec();
 }

@@ -80,6 +80,12 @@ private slots:
     void reportProblem(); // the question on view, by e-mail to the maker
     void setLanguage(Language language);
 
+    // The exam (main_window_exam.cpp).
+    void mexam_Click();            // "Citizenship &Exam (20 questions, 45 minutes)"
+    void CheckFlag_Click();        // "Flag for review"
+    void CheckFlaggedOnly_Click(); // "Flagged only"
+    void TimerExam_Timer();        // the exam clock, about once a second
+
 private:
     void Form_Load();
     Language initialLanguage() const;
@@ -106,6 +112,31 @@ private:
     void saveRedo();
     void refreshHistoryButtons();
     void reportUnsavedHistory(const QString &reason);
+
+    // Shared by every kind of test.
+    // Whether a running test may be cancelled for a new one (asks the user).
+    bool confirmCancel();
+    // Shows the test just started at its first question.
+    void showNewTest();
+    // Whether Finish may go ahead (asks the user where it should).
+    bool confirmFinish();
+    // Marks the running test, stores the history and shows the review.
+    void finishTest();
+
+    // The practice menu (practice_menu.cpp).
+    void createPracticeMenu();
+    void retranslatePracticeMenu();
+    void startChapterTest(int chapter);
+
+    // The exam (main_window_exam.cpp).
+    void createExamControls();
+    void retranslateExam();
+    // Shows the exam's controls and runs its clock while an exam runs.
+    void followExamState();
+    void showFlags();
+    void showTimeLeft();
+    void scheduleExamTick();
+    bool confirmExamFinish();
 
     QuestionBank bank_;
     Seams seams_;
@@ -149,9 +180,17 @@ private:
     QAction *mlic = nullptr;                 // "&License"
     QAction *other = nullptr;                // "&Other Info"
     QAction *mexit = nullptr;                // "E&xit"
-    QMenu *mlanguage = nullptr;              // "Lan&guage"
+    QMenu *mlanguage = nullptr;              // "Lang&uage"
     QAction *mlangEn = nullptr;              // "English"
     QAction *mlangFr = nullptr;              // "Français"
+    QMenu *mpractice = nullptr;              // "Prac&tice", before "&About"
+    QAction *mexam = nullptr;                // "Citizenship &Exam (20 questions, 45 minutes)"
+    QMenu *mchapter = nullptr;               // "By &Chapter": one action per chapter
+    QLabel *LabelTimer = nullptr;            // "Time left: 44:59", while an exam runs
+    QLabel *LabelTimeNotice = nullptr;       // said once, when little time is left
+    QCheckBox *CheckFlag = nullptr;          // "Flag for review", while an exam runs
+    QCheckBox *CheckFlaggedOnly = nullptr;   // "Flagged only", in Check1's place during an exam
+    QTimer *TimerExam = nullptr;             // the exam clock's display
 };
 
 } // namespace veltrano

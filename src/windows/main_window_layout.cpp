@@ -147,6 +147,8 @@ void Form1::createControls()
         Check1,   Command6,      Combo1,        Command7,      Command8,      Command10};
     for (qsizetype i = 1; i < tabOrder.size(); ++i)
         setTabOrder(tabOrder.at(i - 1), tabOrder.at(i));
+
+    createExamControls();
 }
 
 void Form1::createMenu()
@@ -156,6 +158,7 @@ void Form1::createMenu()
         action->setObjectName(QString::fromLatin1(name));
         return action;
     };
+    createPracticeMenu();
     mabout = addMenuAction("mabout");
     mlic = addMenuAction("mlic");
     other = addMenuAction("other");

@@ -40,8 +40,10 @@ void Form1::retranslateUi()
     mlic->setText(tr("&License"));
     other->setText(tr("&Other Info"));
     mexit->setText(tr("E&xit"));
-    //: "&License" already takes Alt+L
-    mlanguage->setTitle(tr("Lan&guage"));
+    //: "&License" takes Alt+L and "Fla&g for review" Alt+G
+    mlanguage->setTitle(tr("Lang&uage"));
+    retranslatePracticeMenu();
+    retranslateExam();
 
     // Each entry carries its size as data: nothing reads a size back out of
     // a caption.

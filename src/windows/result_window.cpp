@@ -26,6 +26,8 @@ Form2::Form2(int total, int correct, QWidget *parent)
     Label5 = makeControl<QLabel>(Frame1, "Label5", twipsRect(2760, 1320, 615, 375));
     Label6 = makeControl<QLabel>(Frame1, "Label6", twipsRect(2760, 2040, 1095, 375));
     Command1 = makeControl<QPushButton>(this, "Command1", twipsRect(2040, 3840, 1455, 495));
+    LabelVerdict = makeControl<QLabel>(this, "LabelVerdict", twipsRect(720, 3480, 4095, 495));
+    LabelPassMark = makeControl<QLabel>(this, "LabelPassMark", twipsRect(720, 3975, 4095, 375));
 
     for (QLabel *label : {Label1, Label2, Label3, Label4, Label5, Label6}) {
         label->setFont(msSansSerif(9.75, true));
@@ -35,6 +37,13 @@ Form2::Form2(int total, int correct, QWidget *parent)
         caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     for (QLabel *value : {Label4, Label5, Label6})
         value->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    LabelVerdict->setFont(msSansSerif(14, true));
+    LabelPassMark->setFont(msSansSerif(9.75, true));
+    for (QLabel *exam : {LabelVerdict, LabelPassMark}) {
+        exam->setTextFormat(Qt::PlainText);
+        exam->setAlignment(Qt::AlignCenter);
+        exam->hide();
+    }
     Label4->setText(QString::number(total));
     Label5->setText(QString::number(correct));
     Command1->setDefault(true);
@@ -51,6 +60,23 @@ void Form2::retranslateUi()
     Label3->setText(tr("Percentage:"));
     Label6->setText(Captions::percentage(correct_, total_));
     Command1->setText(tr("OK"));
+    if (passed_) {
+        LabelVerdict->setText(*passed_ ? tr("PASS") : tr("FAIL"));
+        LabelPassMark->setText(tr("Pass mark: %1 of %2").arg(passMark_).arg(total_));
+    }
+}
+
+void Form2::showExamVerdict(bool passed, int passMark)
+{
+    passed_ = passed;
+    passMark_ = passMark;
+    // The score keeps its place; the verdict goes under it and OK further
+    // down.
+    setFixedClientSize(this, 5640, 5385);
+    Command1->setGeometry(twipsRect(2040, 4560, 1455, 495));
+    LabelVerdict->show();
+    LabelPassMark->show();
+    retranslateUi();
 }
 
 void Form2::changeEvent(QEvent *event)

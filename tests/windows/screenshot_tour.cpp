@@ -1,8 +1,10 @@
 // Walks the real program through the states a user sees and saves a PNG of
 // the screen in each: start-up, a running test, the result window, a review
-// showing a wrong answer, the first-run licence and the About window.
+// showing a wrong answer, a running exam and its result, the first-run
+// licence and the About window.
 // Run under a display (scripts/screenshots.sh starts Xvfb for it).
 
+#include "practice/clock.h"
 #include "windows/fonts.h"
 #include "windows/main_window.h"
 #include "windows/window_setup.h"
@@ -109,6 +111,43 @@ void showLongestExplanation(veltrano::Form1 &window)
         find(&window, "Command4")->click();
 }
 
+// Chooses the answer at the current question: the correct one, or the one
+// after it.
+void chooseAnswer(veltrano::Form1 &window, bool correctly)
+{
+    const int correct = window.practiceTest().currentItem().correctSlot - 1;
+    const int option = correctly ? correct : (correct + 1) % 4;
+    find(&window, QStringLiteral("Option1_%1").arg(option).toLatin1().constData())->click();
+}
+
+// An exam from the menu, forty minutes and a half in: a few questions
+// answered and flagged, the clock and the notice that time is short. Then
+// the rest answered, 17 of 20 correctly, and finished.
+void takeExam(veltrano::Form1 &window, veltrano::ScriptedClock &clock)
+{
+    find<QAction>(&window, "mexam")->trigger();
+    for (int position = 1; position <= 7; ++position) {
+        chooseAnswer(window, position != 3);
+        if (position == 2 || position == 5)
+            find(&window, "CheckFlag")->click();
+        find(&window, "Command4")->click();
+    }
+    clock.advance((40 * 60 + 31) * 1000);
+    QMetaObject::invokeMethod(find<QTimer>(&window, "TimerExam"), "timeout");
+    find(&window, "CheckFlag")->click();
+    shoot(QStringLiteral("exam-running"), &window);
+
+    for (int position = 8;; ++position) {
+        chooseAnswer(window, position % 6 != 0);
+        if (!window.practiceTest().canGoNext())
+            break;
+        find(&window, "Command4")->click();
+    }
+    onNextModal([](QWidget *w) { shoot(QStringLiteral("exam-result"), w); }, "Command1");
+    find(&window, "Command6")->click();
+    settle(300);
+}
+
 QPalette darkPalette()
 {
     QPalette dark;
@@ -143,7 +182,11 @@ int main(int argc, char *argv[])
     QDir().mkpath(outputDir);
     veltrano::applyProgramFonts();
 
-    veltrano::Form1 window;
+    veltrano::Seams seams;
+    auto clock = std::make_unique<veltrano::ScriptedClock>();
+    veltrano::ScriptedClock &examClock = *clock;
+    seams.clock = std::move(clock);
+    veltrano::Form1 window(std::move(seams));
     window.adjustSize();
     veltrano::centreWindow(&window);
     window.show();
@@ -179,6 +222,8 @@ int main(int argc, char *argv[])
     shoot(QStringLiteral("review"), &window);
     showLongestExplanation(window);
     shoot(QStringLiteral("review-longest-explanation"), &window);
+
+    takeExam(window, examClock);
 
     onNextModal([](QWidget *w) { shoot(QStringLiteral("about"), w); }, "Command1");
     QMetaObject::invokeMethod(

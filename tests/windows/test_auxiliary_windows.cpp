@@ -98,8 +98,8 @@ private slots:
                 action->menu() ? static_cast<const QObject *>(action->menu()) : action;
             menu.append(named->objectName() + u'=' + action->text());
         }
-        QCOMPARE(menu, QStringList({"mabout=&About", "mlic=&License", "other=&Other Info",
-                                    "mexit=E&xit", "mlanguage=Lan&guage"}));
+        QCOMPARE(menu, QStringList({"mpractice=Prac&tice", "mabout=&About", "mlic=&License",
+                                    "other=&Other Info", "mexit=E&xit", "mlanguage=Lang&uage"}));
 
         // The banner lies over the placeholder; photograph and slogan show.
         const auto *banner = child<QLabel>(window, "Picture1");

@@ -110,6 +110,18 @@ inline void goTo(const veltrano::Form1 &window, int position)
         click(window, "Command4");
 }
 
+// Presses a key in the window, where the focus is, as a user does.
+inline void press(QWidget &window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    // Offscreen, a closed modal window hands activation back to no one.
+    QApplication::setActiveWindow(&window);
+    QWidget *target = QApplication::focusWidget() ? QApplication::focusWidget() : &window;
+    QTest::keyClick(target, key, modifiers);
+    // A mnemonic clicks its button a moment later, as a user sees it pressed.
+    if (modifiers & Qt::AltModifier)
+        QTest::qWait(250);
+}
+
 // Answers every question through the option buttons: wrong at the given
 // positions, left unanswered at skip, correct elsewhere. Ends on the last one.
 inline void answer(const veltrano::Form1 &window, const QList<int> &wrong,
