@@ -3,6 +3,7 @@
 #include "windows/platform/announcer.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 
@@ -111,6 +112,30 @@ private slots:
         const int chosenBefore = test.currentItem().chosenOption;
         QTest::keyClick(sizes, Qt::Key_1);
         QCOMPARE(test.currentItem().chosenOption, chosenBefore);
+    }
+
+    // Alt and a letter always means one thing: at start, in a test, in an
+    // exam and in their reviews.
+    void accessKeysNeverCollide()
+    {
+        const auto window = openWindow();
+        verifyAccessKeysDiffer(*window);
+        click(*window, "Command2");
+        verifyAccessKeysDiffer(*window);
+        {
+            const ScriptedAnswer yes(Answer::Yes);
+            const ModalAnswerer closeScores("Command1");
+            click(*window, "Command6");
+        }
+        verifyAccessKeysDiffer(*window);
+        window->findChild<QAction *>("mexam")->trigger();
+        verifyAccessKeysDiffer(*window);
+        {
+            const ScriptedAnswer yes(Answer::Yes);
+            const ModalAnswerer closeScores("Command1");
+            click(*window, "Command6");
+        }
+        verifyAccessKeysDiffer(*window);
     }
 
     void screenReadersHearEveryControl()

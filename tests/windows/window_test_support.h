@@ -11,8 +11,13 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QKeySequence>
 #include <QLabel>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QMultiMap>
 #include <QSettings>
+#include <QShortcut>
 #include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
@@ -196,6 +201,43 @@ private:
     QTimer timer_;
     bool answered_ = false;
 };
+
+// The access keys (Alt+letter) a user can press in the window as it stands:
+// its visible buttons and check boxes, labels that lead to a control, the
+// menu bar and its enabled shortcuts. Each key with who takes it.
+inline QMultiMap<QKeySequence, QString> accessKeysOnView(const QWidget &window)
+{
+    QMultiMap<QKeySequence, QString> keys;
+    const auto add = [&keys](const QString &text, const QString &who) {
+        const QKeySequence key = QKeySequence::mnemonic(text);
+        if (!key.isEmpty())
+            keys.insert(key, who);
+    };
+    for (const QAbstractButton *button : window.findChildren<QAbstractButton *>())
+        if (button->isVisible())
+            add(button->text(), button->objectName());
+    for (const QLabel *label : window.findChildren<QLabel *>())
+        if (label->isVisible() && label->buddy())
+            add(label->text(), label->objectName());
+    if (const auto *main = qobject_cast<const QMainWindow *>(&window))
+        for (const QAction *action : main->menuBar()->actions())
+            if (action->isVisible())
+                add(action->text(), action->text());
+    for (const QShortcut *shortcut : window.findChildren<QShortcut *>())
+        if (shortcut->isEnabled())
+            keys.insert(shortcut->key(), QStringLiteral("a shortcut"));
+    return keys;
+}
+
+// Fails, naming them, when two things on view take the same access key.
+inline void verifyAccessKeysDiffer(const QWidget &window)
+{
+    const QMultiMap<QKeySequence, QString> keys = accessKeysOnView(window);
+    for (const QKeySequence &key : keys.uniqueKeys())
+        QVERIFY2(keys.count(key) == 1,
+                 qPrintable(key.toString() + QStringLiteral(" is taken by ") +
+                            QStringList(keys.values(key)).join(QStringLiteral(" and "))));
+}
 
 // For cleanup(): no window of the test is still open.
 inline void verifyNoWindowLeft()
