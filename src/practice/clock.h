@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QElapsedTimer>
+#include <QtGlobal>
 
 namespace veltrano {
 
@@ -18,15 +19,18 @@ public:
     virtual QDateTime now() const = 0;
 };
 
-// The machine's clocks.
+// The machine's clocks. The monotonic count goes on while the machine is
+// suspended (on Linux, CLOCK_BOOTTIME): closing the laptop's lid does not
+// stop an exam's clock, as it would not stop a real exam.
 class SystemClock final : public Clock {
 public:
-    SystemClock() { elapsed_.start(); }
-    qint64 monotonicMs() const override { return elapsed_.elapsed(); }
+    SystemClock();
+    qint64 monotonicMs() const override;
     QDateTime now() const override { return QDateTime::currentDateTime(); }
 
 private:
-    QElapsedTimer elapsed_;
+    QElapsedTimer elapsed_; // where the count of time in suspend is not known
+    qint64 startMs_ = 0;
 };
 
 // A clock that moves only when told to.
