@@ -5,6 +5,8 @@
 #include "bank/test_item.h"
 #include "bank/wrong_flags.h"
 
+#include <QList>
+
 namespace veltrano {
 
 // Makes item the question at the given test position, with its four choices
@@ -19,5 +21,9 @@ TestItems buildTest(const QuestionBank &bank, int testSize, RandomSource &random
 
 // A test of every flagged question, in random order.
 TestItems buildRedoTest(const QuestionBank &bank, const WrongFlags &flags, RandomSource &random);
+
+// A test of the given bank questions, in random order; numbers outside the
+// bank are left out.
+TestItems buildTestOf(const QuestionBank &bank, const QList<int> &questions, RandomSource &random);
 
 } // namespace veltrano

@@ -12,8 +12,17 @@ PracticeTest::PracticeTest(const QuestionBank &bank, RandomSource &random)
 
 bool PracticeTest::start(TestKind kind, int size)
 {
-    TestItems items = kind == TestKind::Redo ? buildRedoTest(bank_, wrongFlags_, random_)
-                                             : buildTest(bank_, size, random_);
+    return begin(kind, kind == TestKind::Redo ? buildRedoTest(bank_, wrongFlags_, random_)
+                                              : buildTest(bank_, size, random_));
+}
+
+bool PracticeTest::startWith(TestKind kind, const QList<int> &questions)
+{
+    return begin(kind, buildTestOf(bank_, questions, random_));
+}
+
+bool PracticeTest::begin(TestKind kind, TestItems items)
+{
     if (items.isEmpty())
         return false;
     state_ = TestState::Running;

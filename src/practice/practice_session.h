@@ -11,9 +11,10 @@
 
 namespace veltrano {
 
-// What kind of test is built: a random test of a chosen size, or the
-// questions of the wrong-answer history.
-enum class TestKind { Sized, Redo };
+// What kind of test is built: a random test of a chosen size, the questions
+// of the wrong-answer history, or the questions the progress store finds
+// weakest.
+enum class TestKind { Sized, Redo, Weakest };
 
 // Idle: no test yet. Running: answers can be given. Reviewing: the test is
 // finished and on view; answers are locked and every question shows its
@@ -49,6 +50,8 @@ public:
     // is clamped to the bank. Everything the last test owned is reset.
     // Returns false, changing nothing, when that test would hold no question.
     bool start(TestKind kind, int size = 0);
+    // Starts a test of exactly these bank questions, in random order.
+    bool startWith(TestKind kind, const QList<int> &questions);
 
     // --- The current test
     int testSize() const { return items_.count(); }
@@ -120,6 +123,7 @@ private:
     };
     Cursor cursor() const;
     void moveTo(int index);
+    bool begin(TestKind kind, TestItems items);
 
     const QuestionBank &bank_;
     RandomSource &random_;
