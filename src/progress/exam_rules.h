@@ -10,6 +10,11 @@ inline constexpr int examPassMark()
     return 15;
 }
 
+inline constexpr int examQuestionCount()
+{
+    return 20;
+}
+
 inline constexpr bool examPassed(int correct)
 {
     return correct >= examPassMark();

@@ -40,6 +40,7 @@ struct ProgressStatistics {
     int questionCount = 0; // questions in the bank
     QList<Exam> lastExams; // up to five, newest first
     int examPassMark = 0;
+    int examQuestionCount = 0;
 };
 
 } // namespace veltrano

@@ -134,6 +134,7 @@ ProgressStatistics ProgressStore::statistics(const QuestionBank &bank, StoreStat
     ProgressStatistics stats;
     stats.questionCount = bank.questionCount();
     stats.examPassMark = examPassMark();
+    stats.examQuestionCount = examQuestionCount();
     const QList<QuestionRecord> records = questionRecords(status);
     for (int chapter = 1; chapter <= QuestionBank::chapterCount; ++chapter)
         stats.chapters.append({chapter, 0, 0});

@@ -2,6 +2,7 @@
 
 #include "config/version.h"
 #include "practice/history_codec.h"
+#include "progress/progress_store.h"
 #include "windows/about_window.h"
 #include "windows/captions.h"
 #include "windows/clickable_label.h"
@@ -41,6 +42,7 @@ Form1::Form1(Seams seams, QWidget *parent)
     Form_Load();
 }
 
+// Out of line: ProgressStore is complete only here.
 Form1::~Form1() = default;
 
 void Form1::Form_Load()
@@ -166,6 +168,11 @@ void Form1::Command2_Click()
     const bool redo = test_.redoRequested() && test_.anyFlagged();
     if (!test_.start(redo ? TestKind::Redo : TestKind::Sized, Combo1->currentData().toInt()))
         return;
+    showStartedTest();
+}
+
+void Form1::showStartedTest()
+{
     Frame1->show();
     showCurrentQuestion();
     focusOptions();
@@ -178,6 +185,7 @@ void Form1::updateStateCaptions()
     Command2->setText(test_.state() == TestState::Running ? tr("Re&start") : tr("&Start"));
     Command6->setText(test_.isReviewing() ? tr("Scores") : tr("&Finish"));
     scoresShortcut_->setEnabled(test_.isReviewing());
+    updateProgressActions();
 }
 
 void Form1::showCurrentQuestion()
@@ -298,6 +306,7 @@ void Form1::Command6_Click()
         updateStateCaptions();
         Check1->setEnabled(test_.wrongCount() > 0);
         saveRedo();
+        recordFinishedTest();
         showCurrentQuestion();
     }
     showScores();

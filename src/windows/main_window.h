@@ -4,12 +4,17 @@
 #include "bank/random_source.h"
 #include "practice/clock.h"
 #include "practice/practice_session.h"
+#include "progress/finished_test.h"
+#include "windows/modules/module_loader.h"
+#include "windows/platform/file_chooser.h"
 #include "windows/platform/settings_store.h"
+#include "windows/progress_location.h"
 
 #include <QMainWindow>
 
 #include <array>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QButtonGroup;
@@ -17,12 +22,15 @@ class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
+class QMenu;
 class QShortcut;
 class QTimer;
 
 namespace veltrano {
 
 class ClickableLabel;
+class ProgressStore;
+struct StoreStatus;
 class WrappingPushButton;
 class WrappingRadioButton;
 
@@ -32,6 +40,12 @@ struct Seams {
     platform::SettingsStore settings;
     std::unique_ptr<RandomSource> random = std::make_unique<SystemRandomSource>();
     std::unique_ptr<Clock> clock = std::make_unique<SystemClock>();
+    // The progress database, opened on first use.
+    QString progressPath = defaultProgressPath();
+    // Where export, import and the report ask for their files.
+    std::unique_ptr<platform::FileChooser> files = std::make_unique<platform::NativeFileChooser>();
+    // Where the statistics and printing modules are.
+    QString moduleFolder = defaultModuleFolder();
 };
 
 // The main window: the size list, the test controls, the question on view and
@@ -67,10 +81,15 @@ private slots:
     void Command8_Click(); // "&Clear Incorrect History"
     void Check1_Click();   // "View wrong answers only."
     void Option1_Click(int index);
-    void Timer1_Timer();  // first-run licence agreement
-    void mlic_Click();    // "&License"
-    void other_Click();   // "&Other Info", also "&About"
-    void reportProblem(); // the question on view, by e-mail to the maker
+    void Timer1_Timer();   // first-run licence agreement
+    void mlic_Click();     // "&License"
+    void other_Click();    // "&Other Info", also "&About"
+    void reportProblem();  // the question on view, by e-mail to the maker
+    void mweakest_Click(); // "&Weakest Questions"
+    void mstats_Click();   // "&Statistics"
+    void mreport_Click();  // "&Print or Save Report…"
+    void mexport_Click();  // "E&xport Progress…"
+    void mimport_Click();  // "&Import Progress…"
 
 private:
     void Form_Load();
@@ -81,6 +100,8 @@ private:
     void describeControls();
     void endProgram();
 
+    // Shows the test just started, at its first question.
+    void showStartedTest();
     void showCurrentQuestion();
     void showItem(const TestItem &item);
     void showSelection(const TestItem &item);
@@ -98,11 +119,25 @@ private:
     void refreshHistoryButtons();
     void reportUnsavedHistory(const QString &reason);
 
+    // Progress (main_window_progress.cpp).
+    void createProgressMenus();
+    void retranslateProgressMenus();
+    void updateProgressActions();
+    ProgressStore &progress();
+    // Records the test just finished; a failure is reported and the test
+    // kept for the next record.
+    void recordFinishedTest();
+    // Tells the user, once, that a broken progress file was kept aside.
+    void tellSetAside();
+    bool progressReadable(const StoreStatus &status);
+
     QuestionBank bank_;
     Seams seams_;
     platform::SettingsStore &settings_ = seams_.settings;
     PracticeTest test_;
     bool agreementPending_ = false;
+    std::unique_ptr<ProgressStore> progress_; // made on first use
+    std::optional<FinishedTest> lastFinished_;
 
     WrappingPushButton *Command2 = nullptr;         // "&Start" / "Re&start"
     QGroupBox *Frame1 = nullptr;                    // the question on view
@@ -138,6 +173,13 @@ private:
     QAction *mlic = nullptr;                 // "&License"
     QAction *other = nullptr;                // "&Other Info"
     QAction *mexit = nullptr;                // "E&xit"
+    QMenu *mpractice = nullptr;              // "Prac&tice"
+    QAction *mweakest = nullptr;             // "&Weakest Questions"
+    QMenu *mprogress = nullptr;              // "Pro&gress"
+    QAction *mstats = nullptr;               // "&Statistics"
+    QAction *mreport = nullptr;              // "&Print or Save Report…"
+    QAction *mexport = nullptr;              // "E&xport Progress…"
+    QAction *mimport = nullptr;              // "&Import Progress…"
 };
 
 } // namespace veltrano

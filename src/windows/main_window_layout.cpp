@@ -164,6 +164,7 @@ void Form1::createMenu()
     mlic = addMenuAction("mlic");
     other = addMenuAction("other");
     mexit = addMenuAction("mexit");
+    createProgressMenus();
 }
 
 void Form1::connectControls()

@@ -39,6 +39,7 @@ void Form1::retranslateUi()
     mlic->setText(tr("&License"));
     other->setText(tr("&Other Info"));
     mexit->setText(tr("E&xit"));
+    retranslateProgressMenus();
 
     // Each entry carries its size as data: nothing reads a size back out of
     // a caption.

@@ -92,7 +92,8 @@ private slots:
 
         QStringList menu;
         for (const QAction *action : window.menuBar()->actions())
-            menu.append(action->objectName() + u'=' + action->text());
+            if (!action->menu()) // the Practice and Progress menus: test_progress_window
+                menu.append(action->objectName() + u'=' + action->text());
         QCOMPARE(menu, QStringList(
                            {"mabout=&About", "mlic=&License", "other=&Other Info", "mexit=E&xit"}));
 

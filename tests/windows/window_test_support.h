@@ -8,6 +8,7 @@
 #include "windows/settings_keys.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -19,6 +20,7 @@
 
 #include <functional>
 #include <memory>
+#include <utility>
 
 namespace testing {
 
@@ -52,14 +54,42 @@ inline void writeSettings(const QByteArray &contents)
     file.write(contents);
 }
 
-// What a window in a test reaches: the test's settings, draws from a fixed
-// seed (every run asks the same questions in the same order) and a clock
-// that moves only when the test moves it.
+// Answers the window's file dialogs from a list of paths, in order; an
+// empty path (or the end of the list) is a cancelled dialog.
+class ScriptedFileChooser final : public veltrano::platform::FileChooser {
+public:
+    explicit ScriptedFileChooser(QStringList paths = {}) : paths_(std::move(paths)) {}
+    QString saveFileName(QWidget *, const QString &, const QString &suggested,
+                         const QString &) override
+    {
+        suggested_ = suggested;
+        return next();
+    }
+    QString openFileName(QWidget *, const QString &, const QString &, const QString &) override
+    {
+        return next();
+    }
+    void script(QStringList paths) { paths_ = std::move(paths); }
+    // The path the last save dialog suggested.
+    const QString &suggested() const { return suggested_; }
+
+private:
+    QString next() { return paths_.isEmpty() ? QString() : paths_.takeFirst(); }
+    QStringList paths_;
+    QString suggested_;
+};
+
+// What a window in a test reaches: the test's settings and data folder,
+// draws from a fixed seed (every run asks the same questions in the same
+// order), a clock that moves only when the test moves it, file dialogs that
+// answer nothing, and the modules of this build.
 inline veltrano::Seams testSeams(std::uint64_t seed = 1)
 {
     veltrano::Seams seams;
     seams.random = std::make_unique<veltrano::SystemRandomSource>(seed);
     seams.clock = std::make_unique<veltrano::ScriptedClock>();
+    seams.files = std::make_unique<ScriptedFileChooser>();
+    seams.moduleFolder = QStringLiteral(VELTRANO_MODULE_DIR);
     return seams;
 }
 
@@ -184,6 +214,22 @@ private:
     QTimer timer_;
     bool answered_ = false;
 };
+
+// Finishes the test on view and closes the result window.
+inline void finishTest(const veltrano::Form1 &window)
+{
+    const ModalAnswerer closeResult(QStringLiteral("Command1"));
+    click(window, "Command6");
+    QVERIFY(closeResult.answered());
+}
+
+// Triggers a menu item of the window by its objectName.
+inline void triggerMenu(const QWidget &window, const QString &name)
+{
+    auto *action = window.findChild<QAction *>(name);
+    QVERIFY2(action && action->isEnabled(), qPrintable(name));
+    action->trigger();
+}
 
 // For cleanup(): no window of the test is still open.
 inline void verifyNoWindowLeft()
