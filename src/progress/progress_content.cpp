@@ -14,6 +14,18 @@ QString dayText(const QDate &day)
     return day.isValid() ? day.toString(Qt::ISODate) : QString();
 }
 
+// Runs a SELECT to be read once through; false, with *error set, when it
+// failed.
+bool select(QSqlQuery &query, const QString &sql, QSqlError *error)
+{
+    query.setForwardOnly(true);
+    if (runSql(query, sql))
+        return true;
+    if (error)
+        *error = query.lastError();
+    return false;
+}
+
 QDate dayOf(const QVariant &value)
 {
     return value.isNull() ? QDate() : QDate::fromString(value.toString(), Qt::ISODate);
@@ -80,14 +92,12 @@ QList<QuestionRecord> replayAnswers(const QSqlDatabase &db, int questionCount, Q
 {
     QList<QuestionRecord> records(questionCount + 1);
     QSqlQuery query(db);
-    query.setForwardOnly(true);
-    if (!runSql(query, QStringLiteral("SELECT t.day, a.question, a.is_right FROM tests t"
-                                      " JOIN answers a ON a.test_id = t.id"
-                                      " ORDER BY t.finished_at, t.id, a.position"))) {
-        if (error)
-            *error = query.lastError();
+    if (!select(query,
+                QStringLiteral("SELECT t.day, a.question, a.is_right FROM tests t"
+                               " JOIN answers a ON a.test_id = t.id"
+                               " ORDER BY t.finished_at, t.id, a.position"),
+                error))
         return {};
-    }
     QString lastDayText;
     QDate day;
     while (query.next()) {
@@ -107,14 +117,12 @@ QList<QuestionRecord> readQuestionState(const QSqlDatabase &db, int questionCoun
 {
     QList<QuestionRecord> records(questionCount + 1);
     QSqlQuery query(db);
-    query.setForwardOnly(true);
-    if (!runSql(query, QStringLiteral("SELECT question, answered, misses, last_answered,"
-                                      " last_miss, right_days_since_miss, last_right_day,"
-                                      " mastered_on FROM question_state"))) {
-        if (error)
-            *error = query.lastError();
+    if (!select(query,
+                QStringLiteral("SELECT question, answered, misses, last_answered, last_miss,"
+                               " right_days_since_miss, last_right_day, mastered_on"
+                               " FROM question_state"),
+                error))
         return {};
-    }
     while (query.next()) {
         const int question = query.value(0).toInt();
         if (question < 1 || question > questionCount)

@@ -33,7 +33,9 @@ std::unique_ptr<QTextDocument> ReportDocument::make(const FinishedTest &test,
     const int correct = test.correctCount();
     QString html = QStringLiteral("<h1>%1</h1>").arg(escaped(tr("Veltrano Test report")));
     html += paragraph(escaped(ProgressMessages::kindCaption(test.kind)) + QStringLiteral("<br>") +
-                      escaped(QLocale().toString(test.finishedAt, QLocale::LongFormat)));
+                      escaped(tr("%1, %2").arg(
+                          QLocale().toString(test.finishedAt.date(), QLocale::LongFormat),
+                          QLocale().toString(test.finishedAt.time(), QLocale::ShortFormat))));
     html += QStringLiteral("<h2>%1</h2>")
                 .arg(escaped(tr("Score: %1 of %2 (%3)")
                                  .arg(correct)
@@ -85,7 +87,8 @@ QString ReportDocument::writePdf(const QTextDocument &document, const QString &p
     {
         QPdfWriter writer(&file);
         writer.setPageSize(QPageSize(QPageSize::A4));
-        writer.setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
+        // The document keeps 2 cm margins of its own and numbers the pages.
+        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
         writer.setResolution(300);
         writer.setTitle(tr("Veltrano Test report"));
         writer.setCreator(QStringLiteral("Veltrano Test"));

@@ -50,6 +50,7 @@ QTableWidget *table(QWidget *parent, const char *name, int columns)
     made->setWordWrap(true);
     made->verticalHeader()->hide();
     made->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    made->horizontalHeader()->setStretchLastSection(true);
     return made;
 }
 
@@ -169,8 +170,6 @@ void StatisticsWindow::retranslateUi()
             {double(score.finishedAt.toMSecsSinceEpoch()), percent(score.correct, score.total)});
     scores->replace(points);
     const double passPercent = percent(n.examPassMark, n.examQuestionCount);
-    passLine->append(double(first.toMSecsSinceEpoch()), passPercent);
-    passLine->append(double(last.toMSecsSinceEpoch()), passPercent);
     QPen dashed = passLine->pen();
     dashed.setStyle(Qt::DashLine);
     passLine->setPen(dashed);
@@ -185,11 +184,21 @@ void StatisticsWindow::retranslateUi()
         chart->legend()->markers(dots).first()->setVisible(false);
     }
     auto *time = new QDateTimeAxis(chart);
+    const qint64 days = first.daysTo(last);
+    if (days <= 12) {
+        // A short span: one tick a day, at midnight, the points between them.
+        first = first.date().startOfDay();
+        last = last.date().addDays(1).startOfDay();
+        time->setTickCount(static_cast<int>(first.daysTo(last)) + 1);
+    } else {
+        time->setTickCount(6);
+    }
     //: Date formats of the chart's time axis (QDateTime::toString), over a
     //: long span and a short one.
-    time->setFormat(first.daysTo(last) > 90 ? tr("MMM yyyy") : tr("d MMM"));
+    time->setFormat(days > 90 ? tr("MMM yyyy") : tr("d MMM"));
     time->setRange(first, last);
-    time->setTickCount(6);
+    passLine->append(double(first.toMSecsSinceEpoch()), passPercent);
+    passLine->append(double(last.toMSecsSinceEpoch()), passPercent);
     auto *share = new QValueAxis(chart);
     share->setRange(0, 100);
     share->setLabelFormat(QStringLiteral("%d%%"));

@@ -1,3 +1,4 @@
+#include "kill_rounds.h"
 #include "progress/progress_store.h"
 
 #include <QProcess>
@@ -18,9 +19,7 @@ private slots:
     // opens. CI runs many more rounds (VELTRANO_KILL_ROUNDS).
     void killDuringRecordKeepsWholeTests()
     {
-        const int rounds = qEnvironmentVariableIntValue("VELTRANO_KILL_ROUNDS") > 0
-                               ? qEnvironmentVariableIntValue("VELTRANO_KILL_ROUNDS")
-                               : 20;
+        const int rounds = testing::killRounds();
         QTemporaryDir dir;
         const QString path = dir.filePath("progress.sqlite");
         QRandomGenerator random(20261209);

@@ -39,11 +39,7 @@ class ProgressWindowTest : public QObject {
     TemporaryHome home_;
 
 private slots:
-    void init()
-    {
-        writeSettings("[aaa]\nzzz=1\n");
-        QFile::remove(defaultProgressPath());
-    }
+    void init() { startAsReturningUser(); }
 
     void cleanup() { verifyNoWindowLeft(); }
 
@@ -63,6 +59,20 @@ private slots:
         QCOMPARE(progress, QStringList({"mstats=&Statistics", "mreport=&Print or Save Report…",
                                         "mexport=E&xport Progress…", "mimport=&Import Progress…"}));
         QCOMPARE(child<QAction>(*window, "mweakest")->text(), "&Weakest Questions");
+        // No two access keys of the window meet: the menu titles' letters
+        // are none of the buttons'.
+        const auto accessKey = [](const QString &text) {
+            const qsizetype at = text.indexOf(u'&');
+            return at >= 0 && at + 1 < text.size() ? text.at(at + 1).toUpper() : QChar();
+        };
+        QList<QChar> keys;
+        for (const QAction *action : window->menuBar()->actions())
+            keys.append(accessKey(action->text()));
+        for (const char *button :
+             {"Command2", "Command3", "Command4", "Command6", "Command7", "Command8", "Command10"})
+            keys.append(accessKey(child<QAbstractButton>(*window, button)->text()));
+        for (const QChar key : keys)
+            QVERIFY2(!key.isNull() && keys.count(key) == 1, qPrintable(QString(key)));
         // A report is of a finished test.
         QVERIFY(!child<QAction>(*window, "mreport")->isEnabled());
         QVERIFY2(!QFile::exists(defaultProgressPath()), "the store opened at start-up");

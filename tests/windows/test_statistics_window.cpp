@@ -32,11 +32,7 @@ class StatisticsWindowTest : public QObject {
     TemporaryHome home_;
 
 private slots:
-    void init()
-    {
-        writeSettings("[aaa]\nzzz=1\n");
-        QFile::remove(defaultProgressPath());
-    }
+    void init() { startAsReturningUser(); }
 
     void cleanup() { verifyNoWindowLeft(); }
 

@@ -5,6 +5,7 @@
 #include "windows/main_window.h"
 #include "windows/platform/message_box.h"
 #include "windows/platform/settings_store.h"
+#include "windows/progress_location.h"
 #include "windows/settings_keys.h"
 
 #include <QAbstractButton>
@@ -52,6 +53,14 @@ inline void writeSettings(const QByteArray &contents)
     QFile file(settingsFile());
     QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     file.write(contents);
+}
+
+// A user who has run the program before (no licence window) and has no
+// progress recorded yet.
+inline void startAsReturningUser()
+{
+    writeSettings("[aaa]\nzzz=1\n");
+    QFile::remove(veltrano::defaultProgressPath());
 }
 
 // Answers the window's file dialogs from a list of paths, in order; an
