@@ -94,6 +94,7 @@ public:
     double open(QAction *action)
     {
         painted_ = -1;
+        closing_ = false;
         qApp->installEventFilter(this);
         timer_.start();
         action->trigger();
@@ -104,11 +105,15 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
+        // Timed once the first drawing of the modal window is done.
         auto *widget = qobject_cast<QWidget *>(watched);
-        if (event->type() == QEvent::Paint && painted_ < 0 && widget && widget->isWindow() &&
-            widget->isModal()) {
-            painted_ = timer_.nsecsElapsed() / 1e6;
-            QTimer::singleShot(0, widget, &QWidget::close);
+        if (event->type() == QEvent::Paint && !closing_ && widget && widget->window()->isModal()) {
+            closing_ = true;
+            QWidget *window = widget->window();
+            QTimer::singleShot(0, window, [this, window] {
+                painted_ = timer_.nsecsElapsed() / 1e6;
+                window->close();
+            });
         }
         return false;
     }
@@ -116,6 +121,7 @@ protected:
 private:
     QElapsedTimer timer_;
     double painted_ = -1;
+    bool closing_ = false;
 };
 
 void report(const char *name, double value, const char *baselineName, double baseline,
@@ -190,6 +196,9 @@ int main(int argc, char *argv[])
 
     // Opening the statistics window, the first time (its module and Qt
     // Charts load, the store opens) and again, against the About window.
+    // A returning user: no licence window.
+    platform::SettingsStore().write(QStringLiteral("aaa"), QStringLiteral("zzz"),
+                                    QStringLiteral("1"));
     Seams seams;
     seams.progressPath = path;
     seams.moduleFolder = QStringLiteral(VELTRANO_MODULE_DIR);

@@ -1,6 +1,8 @@
 #include "progress/finished_test.h"
 #include "temporary_home.h"
 #include "window_test_support.h"
+#include "windows/modules/module_loader.h"
+#include "windows/modules/printing_module.h"
 #include "windows/report_document.h"
 
 #include <QProcess>
@@ -121,6 +123,16 @@ private slots:
         const QString text = pdfText(pdf);
         QVERIFY(text.contains(bank.pQuestion(bank.questionCount()).simplified()));
         QVERIFY(text.contains("Questions answered wrongly: 165"));
+    }
+
+    void printingModuleLoads()
+    {
+        // The print dialog itself cannot be driven offscreen; the module
+        // that shows it loads and offers the printing interface.
+        QString why;
+        QVERIFY2(loadModule<DocumentPrinter>(QStringLiteral(VELTRANO_MODULE_DIR),
+                                             QStringLiteral("veltrano-printing"), &why),
+                 qPrintable(why));
     }
 
     void unwritableReportIsReported()
