@@ -70,7 +70,7 @@ public:
         source.close();
         const QString copy = dir_.filePath(QStringLiteral("import.sqlite"));
         if (!dir_.isValid() || !QFile::copy(file, copy))
-            return refused(ImportProblem::Unreadable, source.errorString());
+            return refused(ImportProblem::Unreadable);
         bool broken = false;
         ImportOutcome outcome;
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name_);

@@ -15,6 +15,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
@@ -181,8 +182,8 @@ void Form1::mreport_Click()
         return;
     const QString failure = ReportDocument::writePdf(*report, path);
     if (!failure.isEmpty())
-        platform::MessageBox::inform(
-            this, tr("The report could not be saved as %1.\n%2").arg(path, failure));
+        platform::MessageBox::inform(this, tr("The report could not be saved as %1.\n%2")
+                                               .arg(QDir::toNativeSeparators(path), failure));
 }
 
 void Form1::mexport_Click()
