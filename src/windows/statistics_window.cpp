@@ -89,6 +89,9 @@ void StatisticsWindow::createControls()
         overviewLayout->addWidget(label);
 
     auto *chart = new QChart();
+    // The chart follows a dark desktop theme as the rest of the window does.
+    chart->setTheme(palette().color(QPalette::Window).lightness() < 128 ? QChart::ChartThemeDark
+                                                                        : QChart::ChartThemeLight);
     chart->legend()->setAlignment(Qt::AlignBottom);
     chart->setMargins(QMargins(4, 4, 4, 4));
     ChartScores = new QChartView(chart, overview);
@@ -172,6 +175,7 @@ void StatisticsWindow::retranslateUi()
     const double passPercent = percent(n.examPassMark, n.examQuestionCount);
     QPen dashed = passLine->pen();
     dashed.setStyle(Qt::DashLine);
+    dashed.setColor(palette().color(QPalette::WindowText));
     passLine->setPen(dashed);
     chart->addSeries(scores);
     chart->addSeries(passLine);
