@@ -129,6 +129,10 @@ void StatisticsWindow::retranslateUi()
     TabPages->setTabText(1, tr("Chapters"));
     TabPages->setTabText(2, tr("Most missed"));
     Command1->setText(tr("OK"));
+    // Screen readers name the chart and the tables; the labels by their text.
+    ChartScores->setAccessibleName(tr("Chart of your scores over time"));
+    TableChapters->setAccessibleName(tr("Accuracy per chapter"));
+    TableMissed->setAccessibleName(tr("The questions you missed most, with their answers"));
     LabelTests->setText(
         tr("Tests taken: %1.  Questions answered: %2.").arg(n.testsTaken).arg(n.questionsAnswered));
     LabelMastered->setText(tr("Readiness: %1 of %2 questions mastered (%3); a question is "

@@ -124,6 +124,9 @@ private slots:
             const QChart *chart = child<QChartView>(*shown, "ChartScores")->chart();
             QCOMPARE(qobject_cast<QLineSeries *>(chart->series().at(0))->count(), 0);
             QCOMPARE(child<QTableWidget>(*shown, "TableMissed")->rowCount(), 0);
+            // Screen readers have a name for what has no text of its own.
+            for (const char *name : {"ChartScores", "TableChapters", "TableMissed"})
+                QVERIFY2(!child<QWidget>(*shown, name)->accessibleName().isEmpty(), name);
         });
         triggerMenu(*window, "mstats");
         QVERIFY(inspected);
