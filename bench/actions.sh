@@ -5,11 +5,5 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-bench_dir=${VELTRANO_BENCH_DIR:-build-bench}
-source scripts/packages.sh
-install_missing_packages "${veltrano_build_packages[@]}" >&2
-if [ ! -f "$bench_dir/CMakeCache.txt" ]; then
-    cmake -S bench -B "$bench_dir" -DCMAKE_BUILD_TYPE=Release >&2
-fi
-cmake --build "$bench_dir" --parallel "$(nproc)" --target bench-actions >&2
+source bench/build-target.sh bench-actions
 QT_QPA_PLATFORM=offscreen "$bench_dir/bench-actions" -o -,txt "$@" | grep -E 'RESULT|msecs|FAIL'

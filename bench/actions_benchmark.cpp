@@ -27,7 +27,7 @@ private slots:
     {
         PracticeTest test(bank, random);
         QBENCHMARK {
-            test.start(165);
+            test.start(TestKind::Sized, 165);
         }
         QCOMPARE(test.testSize(), 165);
     }
@@ -35,7 +35,7 @@ private slots:
     void finishAndMark()
     {
         PracticeTest test(bank, random);
-        test.start(165);
+        test.start(TestKind::Sized, 165);
         do { // every question answered, some of them right
             test.choose(test.currentPos() % 4, true);
         } while (test.next());
@@ -51,7 +51,7 @@ private slots:
         platform::SettingsStore store(dir.filePath(QStringLiteral("OrviTest.conf")));
         PracticeTest test(bank, random);
         test.loadHistory(emptyHistory(165));
-        test.start(165);
+        test.start(TestKind::Sized, 165);
         test.finish(false);
         QBENCHMARK {
             QString stored;

@@ -10,7 +10,9 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "practice tests for the Canadian citizensh
 set(CPACK_PACKAGE_DESCRIPTION
     "Veltrano Test builds random practice tests from 165 built-in multiple-choice
 questions on Canada's civics, marks them, reviews every answer and drills the
-questions answered wrongly until they are right. The package also holds
+questions answered wrongly until they are right. It keeps every finished
+test, shows statistics and readiness, drills the weakest questions and prints
+a report of a test. The package also holds
 veltrano-questions, a command that converts question files.")
 set(CPACK_PACKAGING_INSTALL_PREFIX "/usr")
 set(CPACK_STRIP_FILES ON)
@@ -19,8 +21,11 @@ set(CPACK_DEBIAN_PACKAGE_NAME "veltrano-test")
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CPACK_PACKAGE_CONTACT}")
 set(CPACK_DEBIAN_PACKAGE_SECTION "education")
 set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
-# dpkg-shlibdeps works out the Qt 6 and C++ libraries the programs link.
+# dpkg-shlibdeps works out the Qt 6 and C++ libraries the programs and the
+# modules link; the SQLite driver is a Qt plug-in loaded at run time, which
+# it cannot see.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 
 include(CPack)

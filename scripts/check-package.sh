@@ -13,7 +13,8 @@ icon_sizes=(16 24 32 48 64 128 256)
 
 # --- What the build and the checks need, installed only when missing -------
 source scripts/packages.sh
-install_missing_packages "${veltrano_build_packages[@]}" dpkg-dev file desktop-file-utils appstream
+install_missing_packages "${veltrano_build_packages[@]}" dpkg-dev file desktop-file-utils appstream \
+    binutils
 
 # --- Build and package ------------------------------------------------------
 # The tests are left out: they are never packaged and only cost build time.
@@ -105,6 +106,27 @@ depends_on_qt6() {
     done
 }
 
+depends_on_sqlite_driver() {
+    grep -qw libqt6sql6-sqlite <<<"$(dpkg-deb -f "$deb" Depends)" \
+        || { echo "       no libqt6sql6-sqlite in Depends"; return 1; }
+}
+
+modules_installed() {
+    local module found
+    for module in veltrano-statistics veltrano-printing; do
+        found=$(grep -E "^\./usr/lib/(.*/)?veltrano-test/$module\.so$" "$work/files" || true)
+        [ -n "$found" ] || { echo "       missing from the package: $module.so"; return 1; }
+    done
+}
+
+# Qt Charts and Qt Print Support come with their modules, never at start-up.
+program_links_no_charts_or_printing() {
+    local needed
+    needed=$(objdump -p "$root/usr/bin/veltrano-test" | awk '/NEEDED/ {print $2}')
+    ! grep -qE 'Charts|PrintSupport' <<<"$needed" \
+        || { echo "       veltrano-test needs: $(tr '\n' ' ' <<<"$needed")"; return 1; }
+}
+
 desktop_key() {
     sed -n "s/^$1=//p" "$root/usr/share/applications/$app_id.desktop" | head -n 1
 }
@@ -176,6 +198,10 @@ check "Package is veltrano-test" control_field_is Package veltrano-test
 check "Version is the project's $version" control_field_is Version "$version"
 check "Section is education" control_field_is Section education
 check "Depends names the Qt 6 libraries" depends_on_qt6
+check "Depends names the SQLite driver libqt6sql6-sqlite" depends_on_sqlite_driver
+check "package holds the statistics and printing modules" modules_installed
+check "veltrano-test itself links neither Qt Charts nor Qt Print Support" \
+    program_links_no_charts_or_printing
 
 # The extracted files, where the desktop looks for them
 check "desktop entry's Exec is an installed program" desktop_exec_installed

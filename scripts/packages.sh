@@ -5,9 +5,12 @@
 
 # What every build of the project needs: the set-up, the package check, the
 # benchmarks and the fuzzers all install these.
+# libqt6sql6-sqlite is the SQLite driver the progress store opens at run
+# time; qt6-charts-dev the statistics window's chart (Qt Print Support comes
+# with qt6-base-dev); poppler-utils reads the PDF report back in its test.
 veltrano_build_packages=(cmake make g++ python3 qt6-base-dev libgl-dev qt6-tools-dev qt6-l10n-tools
     qt6-translations-l10n
-    fonts-liberation)
+    fonts-liberation libqt6sql6-sqlite qt6-charts-dev poppler-utils)
 
 install_missing_packages() {
     local missing=() package

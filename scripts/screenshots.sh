@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Saves PNG screenshots of the program's windows in shots/ (or the folder
 # given): start-up, a running test, the result window, a review with a wrong
-# answer, a running exam and its result, the first-run licence and About;
-# then the same at scale factors 2 and 1.5 (high-resolution screens) in
-# shots/scale-2 and shots/scale-1.5, and with a dark palette in shots/dark.
+# answer, a running exam and its result, the first-run licence and About,
+# the statistics window after a week of practice and the first page of a PDF
+# report; then the same at scale factors 2 and 1.5 (high-resolution screens)
+# in shots/scale-2 and shots/scale-1.5, and with a dark palette in shots/dark.
 # Runs the real windows under Xvfb.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -22,6 +23,8 @@ tour() {
     DISPLAY=$display QT_QPA_PLATFORM=xcb "$build_dir/tests/windows/veltrano-screenshot-tour" "$@"
 }
 tour "$out"
+# The first page of the report the tour saved, as a picture.
+pdftoppm -png -r 80 -f 1 -l 1 -singlefile "$out/report.pdf" "$out/report-page"
 QT_SCALE_FACTOR=2 tour "$out/scale-2"
 QT_SCALE_FACTOR=1.5 tour "$out/scale-1.5"
 tour "$out/dark" --dark

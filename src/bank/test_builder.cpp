@@ -137,4 +137,14 @@ TestItems buildExamTest(const QuestionBank &bank, int testSize, RandomSource &ra
     return itemsFor(picks, picks.count(), bank, random);
 }
 
+TestItems buildTestOf(const QuestionBank &bank, const QList<int> &questions, RandomSource &random)
+{
+    OneBasedList<int> picks;
+    for (const int q : questions)
+        if (q >= 1 && q <= bank.questionCount())
+            picks.append(q);
+    shuffle(picks, random);
+    return itemsFor(picks, picks.count(), bank, random);
+}
+
 } // namespace veltrano

@@ -5,6 +5,8 @@
 #include "bank/test_item.h"
 #include "bank/wrong_flags.h"
 
+#include <QList>
+
 #include <array>
 
 namespace veltrano {
@@ -41,5 +43,9 @@ std::array<int, QuestionBank::chapterCount + 1> chapterQuotas(const QuestionBank
 // A test of testSize questions drawn across the chapters by chapterQuotas,
 // at random within each chapter, asked in random order.
 TestItems buildExamTest(const QuestionBank &bank, int testSize, RandomSource &random);
+
+// A test of the given bank questions, in random order; numbers outside the
+// bank are left out.
+TestItems buildTestOf(const QuestionBank &bank, const QList<int> &questions, RandomSource &random);
 
 } // namespace veltrano

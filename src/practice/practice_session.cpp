@@ -19,9 +19,15 @@ bool PracticeTest::start(TestKind kind, int size)
         return begin(kind, buildRedoTest(bank_, wrongFlags_, random_));
     case TestKind::Exam:
     case TestKind::Chapter:
+    case TestKind::Weakest:
         break;
     }
     return false;
+}
+
+bool PracticeTest::startWith(TestKind kind, const QList<int> &questions)
+{
+    return begin(kind, buildTestOf(bank_, questions, random_));
 }
 
 bool PracticeTest::begin(TestKind kind, TestItems items)

@@ -15,8 +15,9 @@ namespace veltrano {
 
 // What kind of test is built: a random test of a chosen size, the
 // questions of the wrong-answer history, a timed mock exam drawn across the
-// chapters, or a test of one chapter.
-enum class TestKind { Sized, Redo, Exam, Chapter };
+// chapters, a test of one chapter, or the questions the progress store finds
+// weakest.
+enum class TestKind { Sized, Redo, Exam, Chapter, Weakest };
 
 // Idle: no test yet. Running: answers can be given. Reviewing: the test is
 // finished and on view; answers are locked and every question shows its
@@ -69,6 +70,8 @@ public:
     bool startExam(const ExamRules &rules, const Clock &clock);
     // The chapter a chapter test draws on; 0 for every other kind.
     int chapter() const { return kind_ == TestKind::Chapter ? chapter_ : 0; }
+    // Starts a test of exactly these bank questions, in random order.
+    bool startWith(TestKind kind, const QList<int> &questions);
 
     // --- The current test
     int testSize() const { return items_.count(); }

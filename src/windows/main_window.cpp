@@ -2,6 +2,7 @@
 
 #include "config/version.h"
 #include "practice/history_codec.h"
+#include "progress/progress_store.h"
 #include "windows/about_window.h"
 #include "windows/captions.h"
 #include "windows/clickable_label.h"
@@ -43,6 +44,7 @@ Form1::Form1(Seams seams, QWidget *parent)
     Form_Load();
 }
 
+// Out of line: ProgressStore is complete only here.
 Form1::~Form1() = default;
 
 void Form1::Form_Load()
@@ -226,6 +228,7 @@ void Form1::updateStateCaptions()
     Command2->setText(test_.state() == TestState::Running ? tr("Re&start") : tr("&Start"));
     Command6->setText(test_.isReviewing() ? tr("Scores") : tr("&Finish"));
     scoresShortcut_->setEnabled(test_.isReviewing());
+    updateProgressActions();
 }
 
 void Form1::showCurrentQuestion()
@@ -363,6 +366,7 @@ void Form1::finishTest()
     followExamState();
     Check1->setEnabled(test_.wrongCount() > 0);
     saveRedo();
+    recordFinishedTest();
     showCurrentQuestion();
 }
 

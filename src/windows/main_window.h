@@ -4,14 +4,19 @@
 #include "bank/random_source.h"
 #include "practice/clock.h"
 #include "practice/practice_session.h"
+#include "progress/finished_test.h"
+#include "windows/modules/module_loader.h"
+#include "windows/platform/file_chooser.h"
 #include "windows/platform/settings_store.h"
 #include "windows/platform/translators.h"
+#include "windows/progress_location.h"
 
 #include <QLocale>
 #include <QMainWindow>
 
 #include <array>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QButtonGroup;
@@ -26,6 +31,8 @@ class QTimer;
 namespace veltrano {
 
 class ClickableLabel;
+class ProgressStore;
+struct StoreStatus;
 class WrappingPushButton;
 class WrappingRadioButton;
 
@@ -38,6 +45,12 @@ struct Seams {
     // The first start speaks the language of this locale (French for a
     // French locale, else English); later starts the one the user chose.
     QLocale locale = QLocale::system();
+    // The progress database, opened on first use.
+    QString progressPath = defaultProgressPath();
+    // Where export, import and the report ask for their files.
+    std::unique_ptr<platform::FileChooser> files = std::make_unique<platform::NativeFileChooser>();
+    // Where the statistics and printing modules are.
+    QString moduleFolder = defaultModuleFolder();
 };
 
 // The main window: the size list, the test controls, the question on view and
@@ -85,6 +98,11 @@ private slots:
     void CheckFlag_Click();        // "Flag for review"
     void CheckFlaggedOnly_Click(); // "Flagged only"
     void TimerExam_Timer();        // the exam clock, about once a second
+    void mweakest_Click(); // "&Weakest Questions"
+    void mstats_Click();   // "&Statistics"
+    void mreport_Click();  // "&Print or Save Report…"
+    void mexport_Click();  // "E&xport Progress…"
+    void mimport_Click();  // "&Import Progress…"
 
 private:
     void Form_Load();
@@ -137,6 +155,17 @@ private:
     void showTimeLeft();
     void scheduleExamTick();
     bool confirmExamFinish();
+    // Progress (main_window_progress.cpp).
+    void createProgressMenus();
+    void retranslateProgressMenus();
+    void updateProgressActions();
+    ProgressStore &progress();
+    // Records the test just finished; a failure is reported and the test
+    // kept for the next record.
+    void recordFinishedTest();
+    // Tells the user, once, that a broken progress file was kept aside.
+    void tellSetAside();
+    bool progressReadable(const StoreStatus &status);
 
     QuestionBank bank_;
     Seams seams_;
@@ -145,6 +174,8 @@ private:
     Language language_ = Language::English;
     platform::Translators translators_;
     bool agreementPending_ = false;
+    std::unique_ptr<ProgressStore> progress_; // made on first use
+    std::optional<FinishedTest> lastFinished_;
 
     WrappingPushButton *Command2 = nullptr;         // "&Start" / "Re&start"
     QGroupBox *Frame1 = nullptr;                    // the question on view
@@ -191,6 +222,12 @@ private:
     QCheckBox *CheckFlag = nullptr;          // "Flag for review", while an exam runs
     QCheckBox *CheckFlaggedOnly = nullptr;   // "Flagged only", in Check1's place during an exam
     QTimer *TimerExam = nullptr;             // the exam clock's display
+    QAction *mweakest = nullptr;             // "&Weakest Questions"
+    QMenu *mprogress = nullptr;              // "Progr&ess"
+    QAction *mstats = nullptr;               // "&Statistics"
+    QAction *mreport = nullptr;              // "&Print or Save Report…"
+    QAction *mexport = nullptr;              // "E&xport Progress…"
+    QAction *mimport = nullptr;              // "&Import Progress…"
 };
 
 } // namespace veltrano

@@ -163,6 +163,7 @@ void Form1::createMenu()
     mlic = addMenuAction("mlic");
     other = addMenuAction("other");
     mexit = addMenuAction("mexit");
+    createProgressMenus();
 
     // Each language is named in itself, in every language.
     mlanguage = menuBar()->addMenu(QString());

@@ -44,6 +44,7 @@ void Form1::retranslateUi()
     mlanguage->setTitle(tr("Lang&uage"));
     retranslatePracticeMenu();
     retranslateExam();
+    retranslateProgressMenus();
 
     // Each entry carries its size as data: nothing reads a size back out of
     // a caption.

@@ -221,6 +221,25 @@ private slots:
 
     // Showing a question in review checks it again, but only the verdicts of
     // the finished test are written over another copy's store.
+    void startsATestOfGivenQuestions()
+    {
+        PracticeTest test(bank, random);
+        QVERIFY(!test.startWith(TestKind::Weakest, {}));
+        QVERIFY(!test.startWith(TestKind::Weakest, {0, 166}));
+        QVERIFY(test.testIdle());
+        QVERIFY(test.startWith(TestKind::Weakest, {9, 5, 300, 120}));
+        QCOMPARE(test.kind(), TestKind::Weakest);
+        QCOMPARE(test.testSize(), 3);
+        QList<int> asked;
+        for (int k = 1; k <= 3; ++k) {
+            asked.append(test.item(k).question);
+            QCOMPARE(test.item(k).position, k);
+        }
+        std::sort(asked.begin(), asked.end());
+        QCOMPARE(asked, QList<int>({5, 9, 120}));
+        QCOMPARE(test.currentPos(), 1);
+    }
+
     void lookingAtAQuestionIsNotAnAnswer()
     {
         PracticeTest test(bank, random);

@@ -5,8 +5,10 @@
 // Run under a display (scripts/screenshots.sh starts Xvfb for it).
 
 #include "practice/clock.h"
+#include "window_test_support.h"
 #include "windows/fonts.h"
 #include "windows/main_window.h"
+#include "windows/platform/message_box.h"
 #include "windows/window_setup.h"
 
 #include <QAbstractButton>
@@ -15,6 +17,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -167,12 +170,68 @@ QPalette darkPalette()
     return dark;
 }
 
+// Answers the test on view: right except where wrongEvery divides the
+// position, then finishes it and closes the result window.
+void answerAndFinish(veltrano::Form1 &window, int wrongEvery)
+{
+    while (window.practiceTest().currentPos() > 1)
+        find(&window, "Command3")->click();
+    for (int position = 1;; ++position) {
+        const int correct = window.practiceTest().currentItem().correctSlot - 1;
+        const int option = position % wrongEvery == 0 ? (correct + 1) % 4 : correct;
+        find(&window, QStringLiteral("Option1_%1").arg(option).toLatin1().constData())->click();
+        if (!window.practiceTest().canGoNext())
+            break;
+        find(&window, "Command4")->click();
+    }
+    onNextModal(nullptr, "Command1");
+    find(&window, "Command6")->click();
+    settle(100);
+}
+
+// A week of practice, a test of 20 each day and fewer mistakes as the week
+// goes on; then the statistics window, a page of each tab, and the report
+// of the last test saved as a PDF.
+void practiseForAWeek(veltrano::Form1 &window, veltrano::ScriptedClock &clock,
+                      testing::ScriptedFileChooser &files)
+{
+    find<QComboBox>(&window, "Combo1")->setCurrentIndex(2);
+    for (int day = 0; day < 7; ++day) {
+        clock.setNow(QDateTime(QDate(2026, 11, 24).addDays(day), QTime(8 + day % 3, 15)));
+        find(&window, "Command2")->click();
+        answerAndFinish(window, 2 + day);
+        if (day % 2 == 1) { // an evening round of the weakest questions
+            clock.setNow(clock.now().addSecs(10 * 3600));
+            window.findChild<QAction *>(QStringLiteral("mweakest"))->trigger();
+            answerAndFinish(window, 3);
+        }
+    }
+    onNextModal(
+        [](QWidget *statistics) {
+            shoot(QStringLiteral("statistics"), statistics);
+            auto *tabs = find<QTabWidget>(statistics, "TabPages");
+            tabs->setCurrentIndex(1);
+            shoot(QStringLiteral("statistics-chapters"), statistics);
+            tabs->setCurrentIndex(2);
+            shoot(QStringLiteral("statistics-most-missed"), statistics);
+        },
+        "Command1");
+    QMetaObject::invokeMethod(
+        &window, [&window] { find<QAction>(&window, "mstats")->trigger(); }, Qt::QueuedConnection);
+    settle(2500);
+    files.script({QDir(outputDir).filePath(QStringLiteral("report.pdf"))});
+    veltrano::platform::MessageBox::scriptNextAnswer(veltrano::platform::MessageBox::Answer::No);
+    find<QAction>(&window, "mreport")->trigger();
+    std::printf("%s\n", qPrintable(QDir(outputDir).filePath(QStringLiteral("report.pdf"))));
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    QTemporaryDir configHome; // a first run, away from the user's own settings
-    qputenv("XDG_CONFIG_HOME", configHome.path().toLocal8Bit());
+    QTemporaryDir configHome; // a first run, away from the user's own settings and progress
+    qputenv("XDG_CONFIG_HOME", configHome.filePath(QStringLiteral("config")).toLocal8Bit());
+    qputenv("XDG_DATA_HOME", configHome.filePath(QStringLiteral("data")).toLocal8Bit());
     QApplication app(argc, argv);
     outputDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("shots");
     // "--dark" as second argument: a dark desktop theme, to see that every
@@ -183,9 +242,15 @@ int main(int argc, char *argv[])
     veltrano::applyProgramFonts();
 
     veltrano::Seams seams;
-    auto clock = std::make_unique<veltrano::ScriptedClock>();
+    auto clock =
+        std::make_unique<veltrano::ScriptedClock>(QDateTime(QDate(2026, 11, 23), QTime(18, 30)));
+    veltrano::ScriptedClock &today = *clock;
     veltrano::ScriptedClock &examClock = *clock;
     seams.clock = std::move(clock);
+    auto chooser = std::make_unique<testing::ScriptedFileChooser>();
+    testing::ScriptedFileChooser &files = *chooser;
+    seams.files = std::move(chooser);
+    seams.moduleFolder = QStringLiteral(VELTRANO_MODULE_DIR);
     veltrano::Form1 window(std::move(seams));
     window.adjustSize();
     veltrano::centreWindow(&window);
@@ -229,5 +294,7 @@ int main(int argc, char *argv[])
     QMetaObject::invokeMethod(
         &window, [&window] { find<QAction>(&window, "other")->trigger(); }, Qt::QueuedConnection);
     settle(1500);
+
+    practiseForAWeek(window, today, files);
     return 0;
 }

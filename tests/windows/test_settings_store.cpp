@@ -1,3 +1,4 @@
+#include "kill_rounds.h"
 #include "temporary_home.h"
 #include "windows/platform/settings_store.h"
 
@@ -48,9 +49,7 @@ private slots:
     // never a broken file. CI runs many more rounds (VELTRANO_KILL_ROUNDS).
     void killDuringStoreLosesNothing()
     {
-        const int rounds = qEnvironmentVariableIntValue("VELTRANO_KILL_ROUNDS") > 0
-                               ? qEnvironmentVariableIntValue("VELTRANO_KILL_ROUNDS")
-                               : 20;
+        const int rounds = testing::killRounds();
         QTemporaryDir dir;
         const QString path = dir.filePath("OrviTest.conf");
         const QString zeros(165, u'0');

@@ -5,9 +5,11 @@
 #include "windows/main_window.h"
 #include "windows/platform/message_box.h"
 #include "windows/platform/settings_store.h"
+#include "windows/progress_location.h"
 #include "windows/settings_keys.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -24,6 +26,7 @@
 
 #include <functional>
 #include <memory>
+#include <utility>
 
 namespace testing {
 
@@ -57,14 +60,50 @@ inline void writeSettings(const QByteArray &contents)
     file.write(contents);
 }
 
-// What a window in a test reaches: the test's settings, draws from a fixed
-// seed (every run asks the same questions in the same order) and a clock
-// that moves only when the test moves it.
+// A user who has run the program before (no licence window) and has no
+// progress recorded yet.
+inline void startAsReturningUser()
+{
+    writeSettings("[aaa]\nzzz=1\n");
+    QFile::remove(veltrano::defaultProgressPath());
+}
+
+// Answers the window's file dialogs from a list of paths, in order; an
+// empty path (or the end of the list) is a cancelled dialog.
+class ScriptedFileChooser final : public veltrano::platform::FileChooser {
+public:
+    explicit ScriptedFileChooser(QStringList paths = {}) : paths_(std::move(paths)) {}
+    QString saveFileName(QWidget *, const QString &, const QString &suggested,
+                         const QString &) override
+    {
+        suggested_ = suggested;
+        return next();
+    }
+    QString openFileName(QWidget *, const QString &, const QString &, const QString &) override
+    {
+        return next();
+    }
+    void script(QStringList paths) { paths_ = std::move(paths); }
+    // The path the last save dialog suggested.
+    const QString &suggested() const { return suggested_; }
+
+private:
+    QString next() { return paths_.isEmpty() ? QString() : paths_.takeFirst(); }
+    QStringList paths_;
+    QString suggested_;
+};
+
+// What a window in a test reaches: the test's settings and data folder,
+// draws from a fixed seed (every run asks the same questions in the same
+// order), a clock that moves only when the test moves it, file dialogs that
+// answer nothing, and the modules of this build.
 inline veltrano::Seams testSeams(std::uint64_t seed = 1)
 {
     veltrano::Seams seams;
     seams.random = std::make_unique<veltrano::SystemRandomSource>(seed);
     seams.clock = std::make_unique<veltrano::ScriptedClock>();
+    seams.files = std::make_unique<ScriptedFileChooser>();
+    seams.moduleFolder = QStringLiteral(VELTRANO_MODULE_DIR);
     return seams;
 }
 
@@ -237,6 +276,22 @@ inline void verifyAccessKeysDiffer(const QWidget &window)
         QVERIFY2(keys.count(key) == 1,
                  qPrintable(key.toString() + QStringLiteral(" is taken by ") +
                             QStringList(keys.values(key)).join(QStringLiteral(" and "))));
+}
+
+// Finishes the test on view and closes the result window.
+inline void finishTest(const veltrano::Form1 &window)
+{
+    const ModalAnswerer closeResult(QStringLiteral("Command1"));
+    click(window, "Command6");
+    QVERIFY(closeResult.answered());
+}
+
+// Triggers a menu item of the window by its objectName.
+inline void triggerMenu(const QWidget &window, const QString &name)
+{
+    auto *action = window.findChild<QAction *>(name);
+    QVERIFY2(action && action->isEnabled(), qPrintable(name));
+    action->trigger();
 }
 
 // For cleanup(): no window of the test is still open.

@@ -1,5 +1,6 @@
 #include "windows/platform/message_box.h"
 
+#include <QAbstractButton>
 #include <QMessageBox>
 
 #include <optional>
@@ -20,7 +21,7 @@ std::optional<ScriptedAnswer> &scripted()
 }
 
 MessageBox::Answer ask(QWidget *parent, const QString &text, QMessageBox::StandardButtons buttons,
-                       QMessageBox::StandardButton defaultButton)
+                       QMessageBox::StandardButton defaultButton, const QStringList &captions = {})
 {
     if (const std::optional<ScriptedAnswer> next = std::exchange(scripted(), std::nullopt)) {
         if (next->text)
@@ -30,6 +31,9 @@ MessageBox::Answer ask(QWidget *parent, const QString &text, QMessageBox::Standa
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Veltrano Test"), text, buttons, parent);
     box.setObjectName(QStringLiteral("messageBox"));
     box.setDefaultButton(defaultButton);
+    // Captions of their own for Yes and No, in that order.
+    for (int i = 0; i < captions.size() && i < 2; ++i)
+        box.button(i == 0 ? QMessageBox::Yes : QMessageBox::No)->setText(captions.at(i));
     switch (box.exec()) {
     case QMessageBox::Yes:
         return MessageBox::Answer::Yes;
@@ -57,6 +61,13 @@ bool MessageBox::askOkCancel(QWidget *parent, const QString &text)
 void MessageBox::inform(QWidget *parent, const QString &text)
 {
     ask(parent, text, QMessageBox::Ok, QMessageBox::Ok);
+}
+
+MessageBox::Answer MessageBox::askChoice(QWidget *parent, const QString &text, const QString &first,
+                                         const QString &second)
+{
+    return ask(parent, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+               QMessageBox::Yes, {first, second});
 }
 
 void MessageBox::scriptNextAnswer(Answer answer, QString *text)
