@@ -1,17 +1,16 @@
 #include "bank/question_files.h"
 
+#include "bank/windows1252.h"
+
 #include <QByteArrayView>
 #include <QFile>
 #include <QList>
 #include <QSaveFile>
-#include <QStringDecoder>
-#include <QStringEncoder>
 
 namespace veltrano {
 
 namespace {
 
-constexpr char codecName[] = "windows-1252";
 constexpr QByteArrayView lineEnd = "\r\n";
 constexpr int choicePrefixLength = 4;
 
@@ -57,15 +56,15 @@ Outcome<int> loadGroups(const QByteArray &raw, QuestionBank &bank, bool (*keep)(
     const QList<QByteArrayView> lines = splitLines(raw, rawLineCount);
     if (lines.size() < rawLineCount)
         return QuestionFileError{{}, pastEndOfFile(lines.size())};
-    QStringDecoder decoder(codecName);
-    if (!decoder.isValid())
+    const Windows1252 &codec = Windows1252::table();
+    if (!codec.isValid())
         return noCodec();
 
     int loaded = 0;
     for (int group = 1; group <= rawGroupCount; ++group) {
         // Line n (1..7) of this group.
         const auto line = [&](int n) -> QString {
-            return decoder.decode(lines.at((group - 1) * rawLinesPerGroup + n - 1));
+            return codec.decode(lines.at((group - 1) * rawLinesPerGroup + n - 1));
         };
         const QString question = line(3);
         if (progress)
@@ -115,20 +114,6 @@ Outcome<int> loadFile(const QString &path, QuestionBank &bank, bool (*keep)(int 
     return loaded;
 }
 
-QString decoded(const QByteArray &bytes)
-{
-    return QStringDecoder(codecName).decode(bytes);
-}
-
-bool roundTrips(const QString &text)
-{
-    QStringEncoder encoder(codecName);
-    const QByteArray bytes = encoder.encode(text);
-    // The encoder flags unmappable characters but drops a lone surrogate
-    // silently, so the bytes must also decode to the text again.
-    return !encoder.hasError() && decoded(bytes) == text;
-}
-
 // "question 12" or "question 12 choice 3"; choice 0 is the question text.
 QString textName(int q, int choice)
 {
@@ -143,7 +128,7 @@ QString unencodableCharacter(const QString &text)
         const bool pair =
             text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate();
         const QString character = text.mid(i, pair ? 2 : 1);
-        if (!roundTrips(character)) {
+        if (!Windows1252::table().encode(character)) {
             const char32_t codePoint =
                 pair ? QChar::surrogateToUcs4(text.at(i), text.at(i + 1)) : text.at(i).unicode();
             return QStringLiteral("\"%1\" (U+%2)")
@@ -160,12 +145,11 @@ Outcome<QByteArray> encodeText(const QString &text, int q, int choice)
     // A line break inside a text would shift every later line of the file.
     if (text.contains(u'\r') || text.contains(u'\n'))
         return QuestionFileError{{}, textName(q, choice) + QStringLiteral(" holds a line break")};
-    QStringEncoder encoder(codecName);
-    if (!encoder.isValid())
+    const Windows1252 &codec = Windows1252::table();
+    if (!codec.isValid())
         return noCodec();
-    QByteArray bytes = encoder.encode(text);
-    if (!encoder.hasError() && decoded(bytes) == text)
-        return bytes;
+    if (std::optional<QByteArray> bytes = codec.encode(text))
+        return *std::move(bytes);
     return QuestionFileError{{},
                              textName(q, choice) + QStringLiteral(" holds ") +
                                  unencodableCharacter(text) +
