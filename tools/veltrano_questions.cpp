@@ -94,7 +94,9 @@ QString description()
                "              pQuestion(q)=\"...\" and pchoice(q,c)=\"...\" lines\n"
                "\n"
                "INPUT defaults to %1, OUTPUT to %2.\n"
-               "The output is replaced only when the whole conversion succeeds.\n"
+               "OUTPUT must be a regular file or a new name, and not the input file.\n"
+               "It is replaced only once the whole conversion has succeeded and every\n"
+               "byte is on the disk.\n"
                "\n"
                "Exit status: 0 on success, 1 when a file cannot be read, converted\n"
                "or written, 2 on a usage error.")

@@ -1,11 +1,11 @@
 #include "bank/question_files.h"
 
+#include "bank/whole_files.h"
 #include "bank/windows1252.h"
 
 #include <QByteArrayView>
 #include <QFile>
 #include <QList>
-#include <QSaveFile>
 
 namespace veltrano {
 
@@ -225,18 +225,21 @@ std::optional<QuestionFileError> writeQuestionFile(const QString &path, const Qu
     if (!bytes.ok())
         return QuestionFileError{path, bytes.error().reason};
 
-    // QSaveFile writes beside the target and renames only on commit, so a
-    // failure leaves the earlier file whole.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes.value()) != bytes.value().size() ||
-        !file.commit())
-        return QuestionFileError{path, QStringLiteral("cannot write: ") + file.errorString()};
+    if (const auto failure = replaceFile(path, bytes.value()))
+        return QuestionFileError{path, QStringLiteral("cannot write: ") + failure->detail};
     return std::nullopt;
 }
 
 Outcome<int> convertQuestionFile(OutputForm form, const QString &input, const QString &output,
                                  const ReadProgress &progress)
 {
+    // Refused before anything is read: the input must survive, and only a
+    // regular file (or a new one) is ever replaced.
+    if (isSameFile(input, output))
+        return QuestionFileError{output, QStringLiteral("cannot write: it is the input file")};
+    if (pathKind(output) == PathKind::Other)
+        return QuestionFileError{output, QStringLiteral("cannot write: not a regular file")};
+
     QuestionBank bank;
     const Outcome<int> loaded = form == OutputForm::Plain
                                     ? readSimplePractiseFile(input, bank, progress)

@@ -84,15 +84,18 @@ enum class OutputForm {
 // Windows-1252 cannot hold or that holds a line break.
 Outcome<QByteArray> encodeQuestions(const QuestionBank &bank, OutputForm form);
 
-// Encodes the bank and replaces the file at path as a whole: on any failure
-// the file that stood there before is left as it was. Returns the error, or
-// nothing once the file is written.
+// Encodes the bank and replaces the file at path as a whole, once every byte
+// is on the disk: on any failure (a full disk too) the file that stood there
+// before is left as it was. Only a regular file or a new path is written; a
+// folder, a FIFO or a device is refused. Returns the error, or nothing once
+// the file is written.
 [[nodiscard]] std::optional<QuestionFileError>
 writeQuestionFile(const QString &path, const QuestionBank &bank, OutputForm form);
 
 // Reads the raw file at input (readSimplePractise for the plain form,
-// readPractise for statements) and writes the result to output. Returns the
-// number of questions written.
+// readPractise for statements) and writes the result to output. Refuses,
+// before reading, an output that is the input file however it is spelt, and
+// one that is not a regular file. Returns the number of questions written.
 Outcome<int> convertQuestionFile(OutputForm form, const QString &input, const QString &output,
                                  const ReadProgress &progress = {});
 

@@ -1,4 +1,5 @@
 #include "config/version.h"
+#include "small_disk.h"
 
 #include <QDir>
 #include <QFile>
@@ -6,6 +7,11 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+
+using testing::SmallDisk;
 
 namespace {
 
@@ -36,6 +42,12 @@ struct Run {
     QByteArray out;
     QByteArray err;
 };
+
+mode_t fileType(const QString &path)
+{
+    struct stat info {};
+    return ::lstat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_mode & S_IFMT : 0;
+}
 
 Run runCommand(const QStringList &arguments, const QString &workingDirectory)
 {
@@ -161,6 +173,109 @@ private slots:
         QVERIFY(QFileInfo(dir.filePath("folder")).isDir());
         QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
                  (QStringList{"folder", "out.txt", "raw.txt"}));
+    }
+
+    // Whatever the output's name, the input and anything that is not a
+    // regular file are left as they were.
+    void refusesOutputsItMustNotReplace_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QByteArray>("message");
+
+        const QByteArray isInput = ": cannot write: it is the input file\n";
+        const QByteArray notRegular = ": cannot write: not a regular file\n";
+        QTest::addRow("output is the input") << QStringList{"simple", "raw.txt", "raw.txt"}
+                                             << "veltrano-questions: raw.txt" + isInput;
+        QTest::addRow("output is ./input") << QStringList{"simple", "raw.txt", "./raw.txt"}
+                                           << "veltrano-questions: ./raw.txt" + isInput;
+        QTest::addRow("output is a link to the input")
+            << QStringList{"statements", "raw.txt", "link.txt"}
+            << "veltrano-questions: link.txt" + isInput;
+        QTest::addRow("input read through a link") << QStringList{"simple", "link.txt", "raw.txt"}
+                                                   << "veltrano-questions: raw.txt" + isInput;
+        QTest::addRow("output is a FIFO")
+            << QStringList{"simple", "raw.txt", "fifo"} << "veltrano-questions: fifo" + notRegular;
+        QTest::addRow("output is a device") << QStringList{"simple", "raw.txt", "device"}
+                                            << "veltrano-questions: device" + notRegular;
+    }
+
+    void refusesOutputsItMustNotReplace()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QByteArray, message);
+
+        QTemporaryDir dir;
+        const QByteArray raw = numberedLines(1288);
+        QVERIFY(writeFile(dir.filePath("raw.txt"), raw));
+        QVERIFY(QFile::link("raw.txt", dir.filePath("link.txt")));
+        QCOMPARE(::mkfifo(QFile::encodeName(dir.filePath("fifo")).constData(), 0600), 0);
+        // The null device's numbers, in a folder of the test's own: never
+        // the system's /dev/null.
+        const bool haveDevice = ::mknod(QFile::encodeName(dir.filePath("device")).constData(),
+                                        S_IFCHR | 0600, makedev(1, 3)) == 0;
+        if (arguments.contains("device") && !haveDevice)
+            QSKIP("cannot make a device node here (mknod needs root)");
+
+        const Run run = runCommand(arguments, dir.path());
+        QCOMPARE(run.status, 1);
+        QCOMPARE(run.out, QByteArray());
+        QCOMPARE(run.err, message);
+        QCOMPARE(fileBytes(dir.filePath("raw.txt")), raw);
+        QCOMPARE(fileType(dir.filePath("link.txt")), mode_t(S_IFLNK));
+        QCOMPARE(fileType(dir.filePath("fifo")), mode_t(S_IFIFO));
+        if (haveDevice)
+            QCOMPARE(fileType(dir.filePath("device")), mode_t(S_IFCHR));
+        QCOMPARE(QDir(dir.path())
+                     .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System)
+                     .size(),
+                 haveDevice ? 4 : 3);
+    }
+
+    // On a full disk the command fails and says so; the earlier output is
+    // left whole, and no empty file is left where there was none.
+    void fullDiskKeepsTheEarlierOutput_data()
+    {
+        QTest::addColumn<bool>("earlierOutput");
+        QTest::addColumn<qint64>("roomLeft");
+        QTest::addColumn<bool>("written");
+
+        QTest::addRow("full, earlier output") << true << qint64(0) << false;
+        QTest::addRow("full, no earlier output") << false << qint64(0) << false;
+        QTest::addRow("one page left") << true << qint64(4096) << false;
+        QTest::addRow("room for the output") << true << qint64(32 * 1024) << true;
+    }
+
+    void fullDiskKeepsTheEarlierOutput()
+    {
+        QFETCH(bool, earlierOutput);
+        QFETCH(qint64, roomLeft);
+        QFETCH(bool, written);
+
+        SmallDisk disk;
+        if (!disk.isMounted())
+            QSKIP(qPrintable(disk.whyNot()));
+        QTemporaryDir dir;
+        QVERIFY(writeFile(dir.filePath("raw.txt"), numberedLines(1288)));
+        const QString output = disk.filePath("out.txt");
+        const QByteArray earlier = "earlier good output\r\n";
+        if (earlierOutput)
+            QVERIFY(writeFile(output, earlier));
+        QVERIFY(disk.fill(roomLeft));
+
+        const Run run = runCommand({"simple", "raw.txt", output}, dir.path());
+        if (written) {
+            QCOMPARE(run.status, 0);
+            QCOMPARE(fileBytes(output).count("\r\n"), 184 * 5);
+            return;
+        }
+        QCOMPARE(run.status, 1);
+        QCOMPARE(run.out, QByteArray());
+        QCOMPARE(run.err, "veltrano-questions: " + output.toLocal8Bit() +
+                              ": cannot write: No space left on device\n");
+        QCOMPARE(QFileInfo::exists(output), earlierOutput);
+        if (earlierOutput)
+            QCOMPARE(fileBytes(output), earlier);
+        QCOMPARE(QDir(disk.filePath(".")).entryList(QDir::Files).size(), earlierOutput ? 2 : 1);
     }
 
     void describesItself()
