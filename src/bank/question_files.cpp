@@ -1,5 +1,6 @@
 #include "bank/question_files.h"
 
+#include "bank/raw_lines.h"
 #include "bank/whole_files.h"
 #include "bank/windows1252.h"
 
@@ -7,37 +8,23 @@
 #include <QFile>
 #include <QList>
 
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <unistd.h>
+#endif
+
 namespace veltrano {
 
 namespace {
 
 constexpr QByteArrayView lineEnd = "\r\n";
 constexpr int choicePrefixLength = 4;
+constexpr qint64 mebibyte = 1024 * 1024;
 
 QuestionFileError noCodec()
 {
     // Debian's Qt gets Windows-1252 from ICU; a Qt built without ICU has none.
     return {{}, QStringLiteral("this Qt has no Windows-1252 converter (built without ICU?)")};
-}
-
-// Cuts raw bytes at CR LF, lone CR or lone LF, keeping at most maxLines lines.
-// A last line without a line end still counts.
-QList<QByteArrayView> splitLines(QByteArrayView raw, qsizetype maxLines)
-{
-    QList<QByteArrayView> lines;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < raw.size() && lines.size() < maxLines; ++i) {
-        const char byte = raw.at(i);
-        if (byte != '\r' && byte != '\n')
-            continue;
-        lines.append(raw.sliced(start, i - start));
-        if (byte == '\r' && i + 1 < raw.size() && raw.at(i + 1) == '\n')
-            ++i;
-        start = i + 1;
-    }
-    if (lines.size() < maxLines && start < raw.size())
-        lines.append(raw.sliced(start));
-    return lines;
 }
 
 QString pastEndOfFile(qsizetype linesFound)
@@ -50,10 +37,9 @@ QString pastEndOfFile(qsizetype linesFound)
 
 // Loads the raw groups that keep() accepts into questions 1, 2, ... in order.
 // The bank is touched only once the file is known to be long enough.
-Outcome<int> loadGroups(const QByteArray &raw, QuestionBank &bank, bool (*keep)(int group),
+Outcome<int> loadGroups(const QList<QByteArray> &lines, QuestionBank &bank, bool (*keep)(int group),
                         const ReadProgress &progress)
 {
-    const QList<QByteArrayView> lines = splitLines(raw, rawLineCount);
     if (lines.size() < rawLineCount)
         return QuestionFileError{{}, pastEndOfFile(lines.size())};
     const Windows1252 &codec = Windows1252::table();
@@ -91,24 +77,80 @@ bool practiseGroup(int group)
     return group != 4 && (group < 164 || group > 180);
 }
 
-Outcome<QByteArray> readWholeFile(const QString &path)
+Outcome<int> loadBytes(const QByteArray &raw, QuestionBank &bank, bool (*keep)(int group),
+                       const ReadProgress &progress)
+{
+    RawLineSplitter lines(rawLineCount);
+    lines.add(raw);
+    lines.finish();
+    return loadGroups(lines.lines(), bank, keep, progress);
+}
+
+QuestionFileError tooLarge(const QString &path)
+{
+    return {path, QStringLiteral("input larger than %1 MiB, the most a raw question file may hold")
+                      .arg(rawFileSizeLimit / mebibyte)};
+}
+
+// Reads what has come so far, up to size bytes, or -1 with the reason in
+// *error. QFile would wait on a pipe until the whole size had come.
+qint64 readSome(QFile &file, char *data, qint64 size, QString *error)
+{
+#ifdef Q_OS_UNIX
+    for (;;) {
+        const ssize_t got = ::read(file.handle(), data, static_cast<size_t>(size));
+        if (got >= 0)
+            return got;
+        if (errno != EINTR) {
+            *error = qt_error_string(errno);
+            return -1;
+        }
+    }
+#else
+    const qint64 got = file.read(data, size);
+    if (got < 0)
+        *error = file.errorString();
+    return got;
+#endif
+}
+
+// The first rawLineCount lines of the file: read as a stream and no further
+// than they go, so that a pipe, a device or a huge file costs no more than a
+// real question file.
+Outcome<QList<QByteArray>> readRawLines(const QString &path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         return QuestionFileError{path, QStringLiteral("cannot read: ") + file.errorString()};
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return QuestionFileError{path, QStringLiteral("cannot read: ") + file.errorString()};
-    return bytes;
+    if (!file.isSequential() && file.size() > rawFileSizeLimit)
+        return tooLarge(path);
+    RawLineSplitter lines(rawLineCount);
+    QByteArray chunk(64 * 1024, Qt::Uninitialized);
+    qint64 total = 0;
+    while (!lines.hasAll()) {
+        QString error;
+        const qint64 got = readSome(
+            file, chunk.data(), qMin<qint64>(chunk.size(), rawFileSizeLimit + 1 - total), &error);
+        if (got < 0)
+            return QuestionFileError{path, QStringLiteral("cannot read: ") + error};
+        if (got == 0)
+            break;
+        total += got;
+        lines.add(QByteArrayView(chunk.data(), got));
+        if (!lines.hasAll() && total > rawFileSizeLimit)
+            return tooLarge(path);
+    }
+    lines.finish();
+    return lines.lines();
 }
 
 Outcome<int> loadFile(const QString &path, QuestionBank &bank, bool (*keep)(int group),
                       const ReadProgress &progress)
 {
-    const Outcome<QByteArray> raw = readWholeFile(path);
-    if (!raw.ok())
-        return raw.error();
-    const Outcome<int> loaded = loadGroups(raw.value(), bank, keep, progress);
+    const Outcome<QList<QByteArray>> lines = readRawLines(path);
+    if (!lines.ok())
+        return lines.error();
+    const Outcome<int> loaded = loadGroups(lines.value(), bank, keep, progress);
     if (!loaded.ok())
         return QuestionFileError{path, loaded.error().reason};
     return loaded;
@@ -180,12 +222,12 @@ std::optional<QuestionFileError> appendLine(QByteArray &out, OutputForm form, co
 Outcome<int> readSimplePractise(const QByteArray &raw, QuestionBank &bank,
                                 const ReadProgress &progress)
 {
-    return loadGroups(raw, bank, everyGroup, progress);
+    return loadBytes(raw, bank, everyGroup, progress);
 }
 
 Outcome<int> readPractise(const QByteArray &raw, QuestionBank &bank, const ReadProgress &progress)
 {
-    return loadGroups(raw, bank, practiseGroup, progress);
+    return loadBytes(raw, bank, practiseGroup, progress);
 }
 
 Outcome<int> readSimplePractiseFile(const QString &path, QuestionBank &bank,

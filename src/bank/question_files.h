@@ -19,6 +19,10 @@ namespace veltrano {
 inline constexpr int rawGroupCount = 184;
 inline constexpr int rawLinesPerGroup = 7;
 inline constexpr int rawLineCount = rawGroupCount * rawLinesPerGroup;
+// The most a raw question file may hold: a real one is about 100 KiB. A file
+// read from disk stops at its last needed line; a larger file, or a stream
+// that reaches this many bytes before that line, is refused.
+inline constexpr qint64 rawFileSizeLimit = 16 * 1024 * 1024;
 
 // Why reading or writing a question file failed.
 struct QuestionFileError {
@@ -63,7 +67,9 @@ Outcome<int> readSimplePractise(const QByteArray &raw, QuestionBank &bank,
 Outcome<int> readPractise(const QByteArray &raw, QuestionBank &bank,
                           const ReadProgress &progress = {});
 
-// The same, reading the named file; errors name it.
+// The same, reading the named file (a pipe or a device too) as a stream, no
+// further than its last needed line and never past rawFileSizeLimit; errors
+// name it.
 Outcome<int> readSimplePractiseFile(const QString &path, QuestionBank &bank,
                                     const ReadProgress &progress = {});
 Outcome<int> readPractiseFile(const QString &path, QuestionBank &bank,

@@ -2,6 +2,7 @@
 #include "small_disk.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -278,6 +279,65 @@ private slots:
         QCOMPARE(QDir(disk.filePath(".")).entryList(QDir::Files).size(), earlierOutput ? 2 : 1);
     }
 
+    // The input is read as a stream, and no further than its last needed
+    // line: a pipe still open after it is fine.
+    void stopsAtTheLastLineItNeeds()
+    {
+        QTemporaryDir dir;
+        QProcess process;
+        process.setWorkingDirectory(dir.path());
+        process.start(QStringLiteral(VELTRANO_QUESTIONS_COMMAND),
+                      {"statements", "/dev/stdin", "out.txt"});
+        QVERIFY(process.waitForStarted());
+        process.write(numberedLines(1288));
+        QVERIFY2(process.waitForFinished(20000), "still waiting for more input");
+        QCOMPARE(process.exitCode(), 0);
+        QCOMPARE(fileBytes(dir.filePath("out.txt")).count("\r\n"), 166 * 5);
+    }
+
+    // Inputs that would take much memory or never end are refused at the
+    // limit, quickly.
+    void refusesInputsOverTheLimit_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<qint64>("size");
+        QTest::addColumn<bool>("accepted");
+
+        constexpr qint64 limit = 16 * 1024 * 1024;
+        QTest::addRow("a file at the limit") << "file" << limit << true;
+        QTest::addRow("a file one byte over") << "file" << limit + 1 << false;
+        QTest::addRow("a sparse 1 GiB file") << "file" << (qint64(1) << 30) << false;
+        QTest::addRow("a device without end") << "/dev/zero" << qint64(0) << false;
+    }
+
+    void refusesInputsOverTheLimit()
+    {
+        QFETCH(QString, kind);
+        QFETCH(qint64, size);
+        QFETCH(bool, accepted);
+
+        QTemporaryDir dir;
+        const QString input = dir.filePath("raw.txt");
+        if (kind == "file") {
+            QVERIFY(writeFile(input, numberedLines(1288)));
+            QVERIFY(QFile(input).resize(size)); // the rest reads as NUL bytes
+        } else {
+            QVERIFY(QFile::link(kind, input));
+        }
+        QElapsedTimer timer;
+        timer.start();
+        const Run run = runCommand({"simple", "raw.txt", "out.txt"}, dir.path());
+        QVERIFY2(timer.elapsed() < 10000, qPrintable(QString::number(timer.elapsed())));
+        if (accepted) {
+            QCOMPARE(run.status, 0);
+            return;
+        }
+        QCOMPARE(run.status, 1);
+        QCOMPARE(run.err, QByteArray("veltrano-questions: raw.txt: input larger than 16 MiB, the "
+                                     "most a raw question file may hold\n"));
+        QVERIFY(!QFileInfo::exists(dir.filePath("out.txt")));
+    }
+
     void describesItself()
     {
         QTemporaryDir dir;
@@ -285,6 +345,7 @@ private slots:
         QCOMPARE(help.status, 0);
         QVERIFY2(help.out.contains("simple|statements [INPUT [OUTPUT]]"), help.out);
         QVERIFY2(help.out.contains("2 on a usage error"), help.out);
+        QVERIFY2(help.out.contains("larger than 16 MiB"), help.out);
         const Run version = runCommand({"--version"}, dir.path());
         QCOMPARE(version.status, 0);
         QCOMPARE(version.out, QByteArray("veltrano-questions ") + veltrano::programVersion + "\n");
