@@ -154,7 +154,9 @@ std::optional<FileWriteFailure> replaceFile(const QString &path, QByteArrayView 
         return FileWriteFailure{Cause::ReadOnly, qt_error_string(errno)};
 
     QByteArray newName;
-    Descriptor file(createNewFile(target, temporaryPath, &newName));
+    // The caller's name for the new file is beside path, not beside a link's
+    // target, which may be on another file system.
+    Descriptor file(createNewFile(target, target == path ? temporaryPath : QString(), &newName));
     if (!file.isOpen()) {
         const int error = errno;
         if (error == EACCES || error == EPERM || error == EROFS)

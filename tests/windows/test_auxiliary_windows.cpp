@@ -13,7 +13,6 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSettings>
 
 using namespace veltrano;
 using namespace testing;
@@ -57,7 +56,7 @@ void verifyFixedWindow(const QWidget &window, QSize clientSize)
 
 QString marker()
 {
-    return QSettings(settingsFile(), QSettings::IniFormat).value("aaa/zzz").toString();
+    return storedSetting("zzz");
 }
 
 } // namespace

@@ -5,7 +5,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QSettings>
 
 using namespace veltrano;
 using namespace testing;
@@ -36,7 +35,7 @@ Score finish(const Form1 &window)
 
 QString storedHistory()
 {
-    return QSettings(settingsFile(), QSettings::IniFormat).value("aaa/redo").toString();
+    return storedSetting("redo");
 }
 
 QString historyWith(const QList<int> &questions, QChar digit = u'1', int length = 165)
