@@ -309,7 +309,9 @@ void Form1::Timer1_Timer()
     Timer1->stop();
     // Shown once, on the first run: the marker is written before asking, so
     // the next run never asks again, whatever the answer.
-    if (!settings_.read(settingsSection, firstRunKey, QString()).isEmpty())
+    const bool firstRun = settings_.read(settingsSection, firstRunKey, QString()).isEmpty();
+    reportSettingsNotices();
+    if (!firstRun)
         return;
     settings_.write(settingsSection, firstRunKey, QStringLiteral("1"));
     agreementPending_ = true;
@@ -518,6 +520,7 @@ void Form1::saveRedo()
     refreshHistoryButtons();
     if (!saved)
         reportUnsavedHistory(reason);
+    reportSettingsNotices();
 }
 
 void Form1::reportUnsavedHistory(const QString &reason)
@@ -527,6 +530,15 @@ void Form1::reportUnsavedHistory(const QString &reason)
                              "It is kept while the program runs and saved again at the next "
                              "Finish or Clear.")
                   .arg(reason));
+}
+
+// Tells once what the settings store did on its own: a settings file it
+// could not read was kept aside.
+void Form1::reportSettingsNotices()
+{
+    const QStringList notices = settings_.takeNotices();
+    if (!notices.isEmpty())
+        platform::MessageBox::inform(this, notices.join(u'\n'));
 }
 
 void Form1::Command7_Click()
@@ -556,6 +568,7 @@ void Form1::Command8_Click()
         test_.historyStored(empty);
     else
         reportUnsavedHistory(reason);
+    reportSettingsNotices();
 }
 
 } // namespace veltrano

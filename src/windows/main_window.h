@@ -82,6 +82,7 @@ private:
     void refreshHistoryButtons();
     void showScores();
     void reportUnsavedHistory(const QString &reason);
+    void reportSettingsNotices();
 
     QuestionBank bank_;
     platform::SettingsStore settings_;

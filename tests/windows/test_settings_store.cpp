@@ -128,6 +128,7 @@ private slots:
         QCOMPARE(store.read("aaa", "redo", QString()), redo);
         QCOMPARE(QSettings(path, QSettings::IniFormat).value("aaa/redo").toStringList().join(", "),
                  redo.isNull() ? QString() : redo);
+        QVERIFY(store.takeNotices().isEmpty());
     }
 
     // A store changes its own value and keeps every other byte of the file;
@@ -341,6 +342,7 @@ private slots:
             SettingsStore store(path);
             const QString value = store.read("aaa", "redo", QStringLiteral("missing"));
             QVERIFY2(value == zeros || value == ones, qPrintable(value.left(20)));
+            QVERIFY(store.takeNotices().isEmpty());
             QVERIFY(store.write("aaa", "zzz", QString::number(round)));
             slowest = qMax(slowest, timer.elapsed());
             QVERIFY2(timer.elapsed() < 1000, qPrintable(QString::number(timer.elapsed())));

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QMessageBox>
 #include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
@@ -127,6 +128,29 @@ inline void answerNextModal(const QString &buttonName,
             button->click();
         else
             modal->close();
+    });
+    timer->start();
+}
+
+// Runs inspect on the text of the next message box to open, then presses
+// its button `button`. Call before the action that opens it.
+inline void answerNextMessageBox(QMessageBox::StandardButton button,
+                                 std::function<void(const QString &text)> inspect = nullptr)
+{
+    auto *timer = new QTimer(qApp);
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, button, inspect] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        timer->stop();
+        timer->deleteLater();
+        if (inspect)
+            inspect(box->text());
+        if (QAbstractButton *pressed = box->button(button))
+            pressed->click();
+        else
+            box->close();
     });
     timer->start();
 }

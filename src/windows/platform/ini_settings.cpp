@@ -125,6 +125,8 @@ std::optional<QString> IniSettings::read(const QString &section, const QString &
     const QStringList paths = QStringList{files_.written} + files_.fallbacks;
     for (qsizetype i = 0; i < paths.size(); ++i) {
         const FileRead file = readSettingsFile(paths.at(i));
+        if (file.kind == FileRead::Kind::Broken && isUsers(i))
+            repair(paths.at(i));
         if (file.kind != FileRead::Kind::Text)
             continue;
         if (std::optional<QString> value = file.text.value(section, key))
@@ -133,13 +135,36 @@ std::optional<QString> IniSettings::read(const QString &section, const QString &
     return std::nullopt;
 }
 
-bool IniSettings::keepAside(const QString &path, QString *error)
+void IniSettings::repair(const QString &path)
+{
+    SettingsLock lock(lockPath());
+    if (lock.acquire(lockPatience) == SettingsLock::Outcome::Busy)
+        return; // the next read tries again
+    // Another copy may have stored a good file meanwhile.
+    const FileRead file = readSettingsFile(path);
+    if (file.kind == FileRead::Kind::Broken)
+        keepAside(path, file.why, nullptr);
+}
+
+bool IniSettings::keepAside(const QString &path, const QString &why, QString *error)
 {
     const QString aside = asideName(path);
     // rename(2) itself: QFile::rename would copy what it cannot rename, and
     // copying a FIFO or a device never ends.
-    if (std::rename(QFile::encodeName(path).constData(), QFile::encodeName(aside).constData()) == 0)
+    if (std::rename(QFile::encodeName(path).constData(), QFile::encodeName(aside).constData()) ==
+        0) {
+        notices_.append(QStringLiteral("%1 could not be read (%2). It was kept aside as %3.")
+                            .arg(nativePath(path), why, nativePath(aside)));
         return true;
+    }
+    const QString reason = qt_error_string(errno);
+    // A store says so itself; a read tells once.
+    if (!error && !reported_.contains(path)) {
+        reported_.insert(path);
+        notices_.append(
+            QStringLiteral("%1 could not be read (%2), and could not be kept aside as %3: %4.")
+                .arg(nativePath(path), why, nativePath(aside), reason));
+    }
     if (error)
         *error = QStringLiteral("%1 could not be read, and could not be kept aside as %2.")
                      .arg(nativePath(path), nativePath(aside));
@@ -170,7 +195,7 @@ bool IniSettings::update(const QString &section, const QString &key, const QStri
     FileRead file = readSettingsFile(path);
     switch (file.kind) {
     case FileRead::Kind::Broken:
-        if (!keepAside(path, error))
+        if (!keepAside(path, file.why, error))
             return false;
         file = {};
         break;

@@ -3,10 +3,12 @@
 #include "windows/platform/ini_text.h"
 #include "windows/platform/settings_store.h"
 
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
 #include <optional>
+#include <utility>
 
 namespace veltrano::platform {
 
@@ -17,8 +19,8 @@ namespace veltrano::platform {
 //
 // - a file is read only if it is a regular file of at most
 //   settingsFileSizeLimit bytes holding plain text values (IniText);
-// - anything else at the written path is kept aside as "<name>.broken"
-//   (".broken.2", ...) before a store starts a new file;
+// - anything else at the user's own paths is kept aside as "<name>.broken"
+//   (".broken.2", ...), once, and a notice says so;
 // - a store takes the lock beside the file (SettingsLock), reads the file's
 //   bytes afresh, changes one value and replaces the file only once every
 //   byte is on the disk (replaceFile), leaving every other key as it was.
@@ -41,13 +43,20 @@ public:
     std::optional<QString> read(const QString &section, const QString &key);
     bool update(const QString &section, const QString &key, const QString &fallback,
                 const SettingsStore::Change &change, QString *error);
+    QStringList takeNotices() { return std::exchange(notices_, {}); }
 
 private:
-    // Keeps a file that is not a settings file aside (the lock held).
-    bool keepAside(const QString &path, QString *error);
+    // The user's own files: the written one and the user's fallbacks.
+    bool isUsers(qsizetype fileIndex) const { return fileIndex <= files_.userFallbacks; }
+    // Keeps a broken file aside under the lock, unless it was mended meanwhile.
+    void repair(const QString &path);
+    // Keeps a broken file aside (the lock held) and tells of it.
+    bool keepAside(const QString &path, const QString &why, QString *error);
     QString lockPath() const { return files_.written + QStringLiteral(".veltrano-lock"); }
 
     Files files_;
+    QStringList notices_;
+    QSet<QString> reported_; // paths whose trouble was already told
 };
 
 } // namespace veltrano::platform

@@ -21,6 +21,7 @@ public:
     std::optional<QString> read(const QString &section, const QString &key) const;
     bool update(const QString &section, const QString &key, const QString &fallback,
                 const SettingsStore::Change &change, QString *error);
+    QStringList takeNotices() { return {}; }
 
 private:
     QString name_;

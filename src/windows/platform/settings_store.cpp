@@ -64,4 +64,9 @@ QString SettingsStore::fileName() const
     return backend_->fileName();
 }
 
+QStringList SettingsStore::takeNotices()
+{
+    return backend_->takeNotices();
+}
+
 } // namespace veltrano::platform

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <memory>
@@ -24,7 +25,7 @@ inline constexpr qint64 settingsFileSizeLimit = 4 * 1024 * 1024;
 // and a store replaces the file only once every byte of it is on the disk.
 // On macOS and Windows the native store is left to QSettings.
 //
-// Copies of a store share it.
+// Copies of a store share it, and what it has to tell.
 class SettingsStore {
 public:
     SettingsStore();
@@ -32,6 +33,7 @@ public:
     ~SettingsStore();
 
     // The stored text, or fallback when the key is missing or cannot be read.
+    // A file found broken on the way is kept aside (see takeNotices()).
     QString read(const QString &section, const QString &key, const QString &fallback);
 
     // Writes and flushes the value. Returns false, with a reason in *error,
@@ -47,6 +49,10 @@ public:
 
     // Where the values live, for messages.
     QString fileName() const;
+
+    // What the store did on its own since the last call, each to be told to
+    // the user once: a file that could not be read was kept aside.
+    QStringList takeNotices();
 
     class Backend;
 
