@@ -4,6 +4,8 @@
 #include "practice/captions.h"
 #include "practice/history_codec.h"
 
+#include <algorithm>
+
 namespace veltrano {
 
 PracticeTest::PracticeTest(const QuestionBank &bank, RandomSource &random)
@@ -164,6 +166,12 @@ QString PracticeTest::mergedHistory(const QString &storedNow) const
 void PracticeTest::historyStored(const QString &stored)
 {
     loadHistory(stored);
+}
+
+bool PracticeTest::hasUnstoredHistory() const
+{
+    return std::find(checkedSinceStore_.cbegin(), checkedSinceStore_.cend(), true) !=
+           checkedSinceStore_.cend();
 }
 
 void PracticeTest::clearHistory()

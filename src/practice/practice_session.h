@@ -99,6 +99,8 @@ public:
     // checked, so that a later store writes the emptied history whole.
     void clearHistory();
     void refreshRedoHistory() { hasRedoHistory_ = anyFlagged(); }
+    // Whether the history holds changes not yet stored.
+    bool hasUnstoredHistory() const;
 
 private:
     const QuestionBank &bank_;

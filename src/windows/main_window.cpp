@@ -293,9 +293,29 @@ void Form1::Command1_Click()
 
 void Form1::closeEvent(QCloseEvent *event)
 {
+    if (!mayExit()) {
+        event->ignore();
+        return;
+    }
     // Closing the main window ends the program, whatever else is open.
     event->accept();
     QCoreApplication::quit();
+}
+
+// History not yet stored (a store failed, or answers were marked since) gets
+// one more try; if that fails too, the user is told what would be lost and
+// may stay.
+bool Form1::mayExit()
+{
+    QString reason;
+    if (!test_.hasUnstoredHistory() || saveRedo(&reason))
+        return true;
+    return !platform::MessageBox::askYesNo(
+        this, QStringLiteral("The incorrect-question history could not be saved.\n%1\n"
+                             "If you exit now, the questions you answered since it was last "
+                             "saved will not be remembered for Redo.\n"
+                             "Do you want to stay in the program?")
+                  .arg(reason));
 }
 
 void Form1::endProgram()
@@ -500,7 +520,7 @@ void Form1::loadRedo()
     refreshHistoryButtons();
 }
 
-void Form1::saveRedo()
+bool Form1::saveRedo(QString *unsavedReason)
 {
     // Another copy of the program may have stored since this one loaded:
     // only the questions checked here are written over.
@@ -518,9 +538,12 @@ void Form1::saveRedo()
     else
         test_.refreshRedoHistory();
     refreshHistoryButtons();
-    if (!saved)
+    if (!saved && unsavedReason)
+        *unsavedReason = reason;
+    else if (!saved)
         reportUnsavedHistory(reason);
     reportSettingsNotices();
+    return saved;
 }
 
 void Form1::reportUnsavedHistory(const QString &reason)

@@ -63,7 +63,9 @@ public:
     void updateButtons();
     void inlineread();
     void loadRedo();
-    void saveRedo();
+    // Stores the history; a failure is reported, or handed back in
+    // *unsavedReason when that is given.
+    bool saveRedo(QString *unsavedReason = nullptr);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -83,6 +85,7 @@ private:
     void showScores();
     void reportUnsavedHistory(const QString &reason);
     void reportSettingsNotices();
+    bool mayExit();
 
     QuestionBank bank_;
     platform::SettingsStore settings_;
