@@ -153,6 +153,8 @@ private slots:
         QTest::addRow("comments and a byte-order mark")
             << QByteArray("\xEF\xBB\xBF; mine\n[aaa]\nredo=1 ; old\n# note\nzzz=1\n") << "0101"
             << QByteArray("\xEF\xBB\xBF; mine\n[aaa]\nredo=0101; old\n# note\nzzz=1\n");
+        QTest::addRow("a line going on at the end") << QByteArray("[aaa]\nzzz=1\\") << "0101"
+                                                    << QByteArray("[aaa]\nzzz=1\\\n\nredo=0101\n");
         QTest::addRow("text QSettings would take for a type")
             << QByteArray("[aaa]\nzzz=1\n") << "@Variant(x), y"
             << QByteArray("[aaa]\nzzz=1\nredo=\"@@Variant(x), y\"\n");
@@ -173,6 +175,35 @@ private slots:
         QCOMPARE(fileBytes(path), after);
         QCOMPARE(store.read("aaa", "redo", QString()), value);
         QCOMPARE(QSettings(path, QSettings::IniFormat).value("aaa/redo").toString(), value);
+    }
+
+    // Whatever text is stored reads back the same.
+    void keepsAnyTextWhole_data()
+    {
+        QTest::addColumn<QString>("value");
+        QTest::addRow("blanks around") << QStringLiteral("  a b  ");
+        QTest::addRow("separators") << QStringLiteral("a, b; c = d");
+        QTest::addRow("quotes and backslashes") << QStringLiteral("\"\\\"\\");
+        QTest::addRow("control characters") << QStringLiteral("\t\n\r\x01"
+                                                              "0\x1f"
+                                                              "a");
+        QTest::addRow("NUL and a digit") << QString(QChar(0)) + QStringLiteral("7");
+        QTest::addRow("starts with @") << QStringLiteral("@Size(1 2)");
+        QTest::addRow("byte-order mark first") << QString(QChar(0xFEFF)) + QStringLiteral("x");
+        QTest::addRow("lone surrogate")
+            << QStringLiteral("a") + QChar(0xD800) + QStringLiteral("b");
+        QTest::addRow("outside the BMP") << QStringLiteral("é😀");
+    }
+
+    void keepsAnyTextWhole()
+    {
+        QFETCH(QString, value);
+        QTemporaryDir dir;
+        SettingsStore store(dir.filePath("OrviTest.conf"));
+        QVERIFY(store.write("aaa", "language", value));
+        QCOMPARE(store.read("aaa", "language", QString()), value);
+        QCOMPARE(SettingsStore(dir.filePath("OrviTest.conf")).read("aaa", "language", QString()),
+                 value);
     }
 
     // On a full disk a store fails and says so, and the file stays whole;

@@ -141,6 +141,8 @@ private slots:
             add("binary bytes", bytes, QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16));
             add("not INI at all", bytes, "Dear diary,\nnothing to see here.\n");
             add("broken UTF-8", bytes, "[aaa]\nzzz=1\nredo=01\xff\xfe\n");
+            add("UTF-8 cut short", bytes, "[aaa]\nzzz=1\nredo=01\xc3");
+            add("quote left open", bytes, "[aaa]\nzzz=1\nredo=\"01\n");
             add("over 4 MiB", bytes, "[aaa]\nzzz=1\nredo=1" + QByteArray(4 << 20, '1') + "\n");
             add("deeply nested value", bytes, "[aaa]\nzzz=1\nredo=" + nestedVariant(60000) + "\n");
             add("FIFO", QStringLiteral("FIFO"), {});

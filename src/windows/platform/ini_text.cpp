@@ -40,6 +40,7 @@ struct Line {
     qsizetype start = 0;
     qsizetype end = 0;
     qsizetype equals = -1; // the first '=' outside quotes
+    bool quoteLeftOpen = false;
 };
 
 // Finds the line at or after pos, past blank space, line ends and comment
@@ -79,15 +80,24 @@ bool nextLine(QByteArrayView text, qsizetype &pos, Line &line)
                     ++i;
             }
         }
-        line = {start, i, equals};
+        line = {start, i, equals, quoted};
         pos = i;
         return true;
     }
 }
 
+// The text of UTF-8 bytes, a U+FEFF at their start kept: QString::fromUtf8
+// drops it, and a value must read back as it was written.
+QString utf8(QByteArrayView bytes)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom |
+                                                     QStringDecoder::Flag::Stateless);
+    return decoder.decode(bytes);
+}
+
 QString trimmedUtf8(QByteArrayView bytes)
 {
-    return QString::fromUtf8(bytes.trimmed());
+    return utf8(bytes.trimmed());
 }
 
 char escapedCharacter(char c)
@@ -112,6 +122,35 @@ char escapedCharacter(char c)
     case '\'':
     case '\\':
         return c;
+    default:
+        return 0;
+    }
+}
+
+// The letter that escapes c in a written value ('n' for a line feed), or 0.
+char escapeLetter(char16_t c)
+{
+    switch (c) {
+    case u'\0':
+        return '0';
+    case u'\a':
+        return 'a';
+    case u'\b':
+        return 'b';
+    case u'\f':
+        return 'f';
+    case u'\n':
+        return 'n';
+    case u'\r':
+        return 'r';
+    case u'\t':
+        return 't';
+    case u'\v':
+        return 'v';
+    case u'"':
+        return '"';
+    case u'\\':
+        return '\\';
     default:
         return 0;
     }
@@ -198,7 +237,7 @@ QStringList valueParts(QByteArrayView text)
             qsizetype end = i + 1;
             while (end < text.size() && text[end] != '\\' && text[end] != '"' && text[end] != ',')
                 ++end;
-            part += QString::fromUtf8(text.sliced(i, end - i));
+            part += utf8(text.sliced(i, end - i));
             i = end;
         }
     }
@@ -239,7 +278,8 @@ QByteArray escapedKey(const QString &key)
     return out;
 }
 
-// A text value as QSettings writes it, so that both read it back alike.
+// A text value as QSettings writes it, so that both read it back alike. A
+// lone UTF-16 surrogate, which UTF-8 cannot hold, is written as an escape.
 QByteArray escapedValue(const QString &value)
 {
     // A text starting with '@' would read as a typed value.
@@ -247,52 +287,27 @@ QByteArray escapedValue(const QString &value)
     QByteArray out;
     bool needsQuotes = false;
     bool escapeNextIfHex = false; // after \x.. or \0 a hex digit would join the escape
-    for (const char32_t c : QStringView(text).toUcs4()) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text.at(i).unicode();
         if (c == ';' || c == ',' || c == '=')
             needsQuotes = true;
         if (escapeNextIfHex && isHexDigit(c)) {
-            out += "\\x" + QByteArray::number(uint(c), 16);
+            out += "\\x" + QByteArray::number(c, 16);
             continue;
         }
         escapeNextIfHex = false;
-        switch (c) {
-        case '\0':
-            out += "\\0";
-            escapeNextIfHex = true;
-            break;
-        case '\a':
-            out += "\\a";
-            break;
-        case '\b':
-            out += "\\b";
-            break;
-        case '\f':
-            out += "\\f";
-            break;
-        case '\n':
-            out += "\\n";
-            break;
-        case '\r':
-            out += "\\r";
-            break;
-        case '\t':
-            out += "\\t";
-            break;
-        case '\v':
-            out += "\\v";
-            break;
-        case '"':
-        case '\\':
+        const bool pair =
+            QChar::isHighSurrogate(c) && i + 1 < text.size() && text.at(i + 1).isLowSurrogate();
+        if (const char escaped = escapeLetter(c)) {
             out += '\\';
-            out += static_cast<char>(c);
-            break;
-        default:
-            if (c <= 0x1F) {
-                out += "\\x" + QByteArray::number(uint(c), 16);
-                escapeNextIfHex = true;
-            } else {
-                out += QString::fromUcs4(&c, 1).toUtf8();
-            }
+            out += escaped;
+            escapeNextIfHex = c == '\0';
+        } else if (c <= 0x1F || (QChar::isSurrogate(c) && !pair)) {
+            out += "\\x" + QByteArray::number(c, 16);
+            escapeNextIfHex = true;
+        } else {
+            out += QStringView(text).sliced(i, pair ? 2 : 1).toUtf8();
+            i += pair ? 1 : 0;
         }
     }
     if (needsQuotes || out.startsWith(' ') || out.endsWith(' '))
@@ -319,7 +334,9 @@ qsizetype nextLineStart(const QByteArray &bytes, qsizetype pos)
 
 bool isUtf8(QByteArrayView bytes)
 {
-    QStringDecoder utf8(QStringDecoder::Utf8);
+    // Stateless: a sequence cut short at the end is an error, not a wait for
+    // more bytes.
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     const QString text = utf8(bytes);
     return !utf8.hasError();
 }
@@ -342,6 +359,10 @@ std::optional<IniText> IniText::parse(const QByteArray &bytes)
     while (nextLine(bytes, pos, line)) {
         const QByteArrayView content =
             QByteArrayView(bytes).sliced(line.start, line.end - line.start);
+        // A quote never closed takes in the rest of the file, and whatever a
+        // store would add after it.
+        if (line.quoteLeftOpen)
+            return std::nullopt;
         if (content.startsWith('[')) {
             const qsizetype close = content.indexOf(']');
             if (close < 0)
@@ -384,11 +405,18 @@ std::optional<QString> IniText::value(const QString &section, const QString &key
     return std::nullopt;
 }
 
+QList<std::pair<QString, QString>> IniText::keys() const
+{
+    QList<std::pair<QString, QString>> keys;
+    for (const Entry &entry : entries_)
+        keys.append({entry.section, entry.key});
+    return keys;
+}
+
 bool IniText::setValue(const QString &section, const QString &key, const QString &value)
 {
     Q_ASSERT(!section.isEmpty());
     const QByteArray escaped = escapedValue(value);
-    QByteArray edited = bytes_;
     const auto entry = std::find_if(entries_.crbegin(), entries_.crend(), [&](const Entry &e) {
         return e.section == section && e.key == key;
     });
@@ -396,30 +424,40 @@ bool IniText::setValue(const QString &section, const QString &key, const QString
                                     [&](const Section &s) { return s.name == section; });
     const QByteArray eol = lineEndOf(bytes_);
     const QByteArray line = escapedKey(key) + '=' + escaped + eol;
-    if (entry != entries_.crend()) {
-        edited.replace(entry->valueStart, entry->end - entry->valueStart, escaped);
-    } else if (found != sections_.crend()) {
-        qsizetype at = nextLineStart(edited, found->lastLineEnd);
-        if (at == edited.size() && !isLineEnd(edited.back())) {
-            edited += eol;
-            at = edited.size();
+    // The file with the value in it; gap goes before a line added after the
+    // last one, which may end in a backslash that would join them.
+    const auto edited = [&](const QByteArray &gap) {
+        QByteArray bytes = bytes_;
+        if (entry != entries_.crend()) {
+            bytes.replace(entry->valueStart, entry->end - entry->valueStart, escaped);
+        } else if (found != sections_.crend()) {
+            qsizetype at = nextLineStart(bytes, found->lastLineEnd);
+            if (at == bytes.size()) {
+                if (!isLineEnd(bytes.back()))
+                    bytes += eol;
+                bytes += gap;
+                at = bytes.size();
+            }
+            bytes.insert(at, line);
+        } else {
+            const qsizetype start = bytes.startsWith(byteOrderMark) ? byteOrderMark.size() : 0;
+            if (!QByteArrayView(bytes).sliced(start).trimmed().isEmpty()) {
+                if (!isLineEnd(bytes.back()))
+                    bytes += eol;
+                bytes += eol;
+            }
+            bytes += gap + '[' + escapedKey(section) + ']' + eol + line;
         }
-        edited.insert(at, line);
-    } else {
-        const qsizetype start = edited.startsWith(byteOrderMark) ? byteOrderMark.size() : 0;
-        if (!QByteArrayView(edited).sliced(start).trimmed().isEmpty()) {
-            if (!isLineEnd(edited.back()))
-                edited += eol;
-            edited += eol;
+        return bytes;
+    };
+    for (const QByteArray &gap : {QByteArray(), eol}) {
+        std::optional<IniText> edit = parse(edited(gap));
+        if (edit && edit->value(section, key) == value) {
+            *this = *std::move(edit);
+            return true;
         }
-        edited += '[' + escapedKey(section) + ']' + eol + line;
     }
-    // What this writes is a settings file again, by construction.
-    std::optional<IniText> edit = parse(edited);
-    if (!edit || edit->value(section, key) != value)
-        return false;
-    *this = *std::move(edit);
-    return true;
+    return false;
 }
 
 } // namespace veltrano::platform

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <optional>
+#include <utility>
 
 namespace veltrano::platform {
 
@@ -34,6 +35,9 @@ public:
     // of the file. False, changing nothing, for a value that would not read
     // back the same (one holding a lone UTF-16 surrogate).
     bool setValue(const QString &section, const QString &key, const QString &value);
+
+    // Every section and key in the file, in file order, repeats included.
+    QList<std::pair<QString, QString>> keys() const;
 
     const QByteArray &bytes() const { return bytes_; }
 
