@@ -8,6 +8,9 @@
 #include <QFile>
 #include <QList>
 
+#include <charconv>
+#include <iterator>
+
 #ifdef Q_OS_UNIX
 #include <cerrno>
 #include <unistd.h>
@@ -37,11 +40,11 @@ QString pastEndOfFile(qsizetype linesFound)
 
 // Loads the raw groups that keep() accepts into questions 1, 2, ... in order.
 // The bank is touched only once the file is known to be long enough.
-Outcome<int> loadGroups(const QList<QByteArray> &lines, QuestionBank &bank, bool (*keep)(int group),
+Outcome<int> loadGroups(const RawLineSplitter &lines, QuestionBank &bank, bool (*keep)(int group),
                         const ReadProgress &progress)
 {
-    if (lines.size() < rawLineCount)
-        return QuestionFileError{{}, pastEndOfFile(lines.size())};
+    if (lines.lineCount() < rawLineCount)
+        return QuestionFileError{{}, pastEndOfFile(lines.lineCount())};
     const Windows1252 &codec = Windows1252::table();
     if (!codec.isValid())
         return noCodec();
@@ -49,18 +52,20 @@ Outcome<int> loadGroups(const QList<QByteArray> &lines, QuestionBank &bank, bool
     int loaded = 0;
     for (int group = 1; group <= rawGroupCount; ++group) {
         // Line n (1..7) of this group.
-        const auto line = [&](int n) -> QString {
-            return codec.decode(lines.at((group - 1) * rawLinesPerGroup + n - 1));
-        };
-        const QString question = line(3);
+        const auto line = [&](int n) { return lines.line((group - 1) * rawLinesPerGroup + n - 1); };
+        const QString question = codec.decode(line(3));
         if (progress)
             progress(group, question);
         if (!keep(group))
             continue;
         ++loaded;
         bank.setQuestion(loaded, question);
-        for (int c = 1; c <= QuestionBank::choicesPerQuestion; ++c)
-            bank.setChoice(loaded, c, line(3 + c).mid(choicePrefixLength));
+        for (int c = 1; c <= QuestionBank::choicesPerQuestion; ++c) {
+            const QByteArrayView choice = line(3 + c);
+            bank.setChoice(
+                loaded, c,
+                codec.decode(choice.sliced(qMin<qsizetype>(choicePrefixLength, choice.size()))));
+        }
     }
     bank.setQuestionCount(loaded);
     return loaded;
@@ -83,7 +88,7 @@ Outcome<int> loadBytes(const QByteArray &raw, QuestionBank &bank, bool (*keep)(i
     RawLineSplitter lines(rawLineCount);
     lines.add(raw);
     lines.finish();
-    return loadGroups(lines.lines(), bank, keep, progress);
+    return loadGroups(lines, bank, keep, progress);
 }
 
 QuestionFileError tooLarge(const QString &path)
@@ -117,7 +122,7 @@ qint64 readSome(QFile &file, char *data, qint64 size, QString *error)
 // The first rawLineCount lines of the file: read as a stream and no further
 // than they go, so that a pipe, a device or a huge file costs no more than a
 // real question file.
-Outcome<QList<QByteArray>> readRawLines(const QString &path)
+Outcome<RawLineSplitter> readRawLines(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
@@ -141,13 +146,13 @@ Outcome<QList<QByteArray>> readRawLines(const QString &path)
             return tooLarge(path);
     }
     lines.finish();
-    return lines.lines();
+    return lines;
 }
 
 Outcome<int> loadFile(const QString &path, QuestionBank &bank, bool (*keep)(int group),
                       const ReadProgress &progress)
 {
-    const Outcome<QList<QByteArray>> lines = readRawLines(path);
+    const Outcome<RawLineSplitter> lines = readRawLines(path);
     if (!lines.ok())
         return lines.error();
     const Outcome<int> loaded = loadGroups(lines.value(), bank, keep, progress);
@@ -181,8 +186,18 @@ QString unencodableCharacter(const QString &text)
     return QStringLiteral("a character"); // only the whole text fails to round-trip
 }
 
-// The Windows-1252 bytes of one text of the bank (choice 0: the question).
-Outcome<QByteArray> encodeText(const QString &text, int q, int choice)
+void appendNumber(QByteArray &out, int n)
+{
+    char digits[12];
+    const auto written = std::to_chars(std::begin(digits), std::end(digits), n);
+    out.append(digits, written.ptr - digits);
+}
+
+// Appends the Windows-1252 bytes of one text of the bank (choice 0: the
+// question), its double quotation marks doubled when quoted; out is left as
+// it was on failure.
+std::optional<QuestionFileError> appendText(QByteArray &out, const QString &text, bool quoted,
+                                            int q, int choice)
 {
     // A line break inside a text would shift every later line of the file.
     if (text.contains(u'\r') || text.contains(u'\n'))
@@ -190,29 +205,38 @@ Outcome<QByteArray> encodeText(const QString &text, int q, int choice)
     const Windows1252 &codec = Windows1252::table();
     if (!codec.isValid())
         return noCodec();
-    if (std::optional<QByteArray> bytes = codec.encode(text))
-        return *std::move(bytes);
-    return QuestionFileError{{},
-                             textName(q, choice) + QStringLiteral(" holds ") +
-                                 unencodableCharacter(text) +
-                                 QStringLiteral(", which Windows-1252 cannot hold")};
+    const qsizetype start = out.size();
+    if (!codec.appendEncoded(text, out))
+        return QuestionFileError{{},
+                                 textName(q, choice) + QStringLiteral(" holds ") +
+                                     unencodableCharacter(text) +
+                                     QStringLiteral(", which Windows-1252 cannot hold")};
+    if (quoted && text.contains(u'"')) {
+        const QByteArray doubled = out.sliced(start).replace('"', "\"\"");
+        out.truncate(start);
+        out += doubled;
+    }
+    return std::nullopt;
 }
 
 // Appends one output line for text (choice 0: the question) in the given form.
 std::optional<QuestionFileError> appendLine(QByteArray &out, OutputForm form, const QString &text,
                                             int q, int choice)
 {
-    const Outcome<QByteArray> bytes =
-        encodeText(form == OutputForm::Statements ? formatLine(text) : text, q, choice);
-    if (!bytes.ok())
-        return bytes.error();
-    if (form == OutputForm::Statements) {
-        out += choice == 0 ? "pQuestion(" + QByteArray::number(q)
-                           : "pchoice(" + QByteArray::number(q) + ',' + QByteArray::number(choice);
-        out += ")=\"" + bytes.value() + '"';
-    } else {
-        out += bytes.value();
+    const bool statement = form == OutputForm::Statements;
+    if (statement) {
+        out += choice == 0 ? "pQuestion(" : "pchoice(";
+        appendNumber(out, q);
+        if (choice != 0) {
+            out += ',';
+            appendNumber(out, choice);
+        }
+        out += ")=\"";
     }
+    if (const auto error = appendText(out, text, statement, q, choice))
+        return error;
+    if (statement)
+        out += '"';
     out += lineEnd;
     return std::nullopt;
 }
@@ -249,7 +273,16 @@ QString formatLine(const QString &text)
 
 Outcome<QByteArray> encodeQuestions(const QuestionBank &bank, OutputForm form)
 {
+    // Room for the texts and what each line adds around them, reserved at
+    // once.
+    qsizetype size = 0;
+    for (int q = 1; q <= bank.questionCount(); ++q) {
+        size += bank.pQuestion(q).size() + 24;
+        for (int choice = 1; choice <= QuestionBank::choicesPerQuestion; ++choice)
+            size += bank.pchoice(q, choice).size() + 24;
+    }
     QByteArray out;
+    out.reserve(size);
     for (int q = 1; q <= bank.questionCount(); ++q) {
         for (int choice = 0; choice <= QuestionBank::choicesPerQuestion; ++choice) {
             const QString text = choice == 0 ? bank.pQuestion(q) : bank.pchoice(q, choice);

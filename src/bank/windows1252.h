@@ -2,11 +2,11 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
-#include <QHash>
 #include <QString>
 #include <QStringView>
 
 #include <array>
+#include <memory>
 #include <optional>
 
 namespace veltrano {
@@ -27,13 +27,21 @@ public:
     // The bytes for text, or nothing when one of its characters has no byte
     // that decodes back to it.
     std::optional<QByteArray> encode(QStringView text) const;
+    // The same, appended to out; false, leaving out as it was, for a text
+    // that cannot be encoded.
+    bool appendEncoded(QStringView text, QByteArray &out) const;
 
 private:
     Windows1252();
 
     bool valid_ = false;
     std::array<char16_t, 256> characters_{};
-    QHash<char16_t, char> bytes_; // every character some byte decodes back to
+    // The byte for every UTF-16 code unit, or noByte when no byte decodes to
+    // it. A table of the whole range, so that encoding is a look-up per
+    // character with no branch: the fuzzer's instrumentation makes every
+    // comparison in these loops costly.
+    static constexpr quint16 noByte = 0x100;
+    std::unique_ptr<quint16[]> bytes_;
 };
 
 } // namespace veltrano
