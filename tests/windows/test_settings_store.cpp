@@ -155,6 +155,9 @@ private slots:
             << QByteArray("\xEF\xBB\xBF; mine\n[aaa]\nredo=0101; old\n# note\nzzz=1\n");
         QTest::addRow("a line going on at the end") << QByteArray("[aaa]\nzzz=1\\") << "0101"
                                                     << QByteArray("[aaa]\nzzz=1\\\n\nredo=0101\n");
+        QTest::addRow("an escaped line end at the end")
+            << QByteArray("[aaa]\nzzz=1\\\r") << "0101"
+            << QByteArray("[aaa]\nzzz=1\\\r\n\nredo=0101\n");
         QTest::addRow("text QSettings would take for a type")
             << QByteArray("[aaa]\nzzz=1\n") << "@Variant(x), y"
             << QByteArray("[aaa]\nzzz=1\nredo=\"@@Variant(x), y\"\n");

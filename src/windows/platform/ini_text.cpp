@@ -450,7 +450,8 @@ bool IniText::setValue(const QString &section, const QString &key, const QString
         }
         return bytes;
     };
-    for (const QByteArray &gap : {QByteArray(), eol}) {
+    // A last line ending in an escaped line end goes on over one more.
+    for (const QByteArray &gap : {QByteArray(), eol, eol + eol}) {
         std::optional<IniText> edit = parse(edited(gap));
         if (edit && edit->value(section, key) == value) {
             *this = *std::move(edit);
