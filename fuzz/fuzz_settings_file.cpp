@@ -125,6 +125,7 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***)
     QByteArray folder = QFile::encodeName(base + QStringLiteral("/fuzz_settings_XXXXXX"));
     check(::mkdtemp(folder.data()) != nullptr, "cannot make a folder to work in");
     configHome = QFile::decodeName(folder);
+    std::atexit([] { QDir(configHome).removeRecursively(); });
     qputenv("XDG_CONFIG_HOME", folder);
     qputenv("XDG_CONFIG_DIRS", folder + "/system"); // never the machine's /etc/xdg
     return 0;
