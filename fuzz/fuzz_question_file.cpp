@@ -13,17 +13,20 @@
 #include <QString>
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <QStringView>
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <iterator>
 
 namespace {
 
-using veltrano::OutputForm;
 using veltrano::Outcome;
+using veltrano::OutputForm;
 using veltrano::QuestionBank;
 
 [[noreturn]] void fail(const char *what)
@@ -43,35 +46,36 @@ constexpr int linesPerGroup = veltrano::rawLinesPerGroup;
 constexpr int choices = QuestionBank::choicesPerQuestion;
 constexpr int prefixLength = 4;
 
-// The file's lines, cut the way the file format says: at CR LF, a lone CR
-// or a lone LF, the last line counting even without a line end.
-QList<QByteArrayView> referenceLines(QByteArrayView raw)
+// Windows-1252 is one byte a character: ICU's decoder is asked once for
+// every byte, and its answers make the reference the reader is held to.
+const std::array<char16_t, 256> &referenceCharacters()
 {
-    QList<QByteArrayView> lines;
-    qsizetype start = 0;
-    qsizetype i = 0;
-    while (i < raw.size()) {
-        if (raw[i] == '\n' || raw[i] == '\r') {
-            lines.append(raw.sliced(start, i - start));
-            i += raw[i] == '\r' && i + 1 < raw.size() && raw[i + 1] == '\n' ? 2 : 1;
-            start = i;
-        } else {
-            ++i;
+    static const std::array<char16_t, 256> table = [] {
+        QStringDecoder decoder("windows-1252");
+        if (!decoder.isValid())
+            fail("this Qt has no Windows-1252 decoder");
+        std::array<char16_t, 256> characters{};
+        for (int b = 0; b < 256; ++b) {
+            const char byte = static_cast<char>(b);
+            decoder.resetState();
+            const QString text = decoder.decode(QByteArrayView(&byte, 1));
+            if (text.size() != 1)
+                fail("ICU decodes a Windows-1252 byte to more than one character");
+            characters[b] = text.at(0).unicode();
         }
-    }
-    if (start < raw.size())
-        lines.append(raw.sliced(start));
-    return lines;
+        return characters;
+    }();
+    return table;
 }
 
-// Windows-1252 is one byte a character, so one decoder serves every call.
 QString decode(QByteArrayView bytes)
 {
-    static QStringDecoder decoder("windows-1252");
-    if (!decoder.isValid())
-        fail("this Qt has no Windows-1252 decoder");
-    decoder.resetState();
-    return decoder.decode(bytes);
+    const char16_t *characters = referenceCharacters().data();
+    QString text(bytes.size(), Qt::Uninitialized);
+    QChar *out = text.data();
+    for (const char byte : bytes)
+        *out++ = QChar(characters[static_cast<unsigned char>(byte)]);
+    return text;
 }
 
 // Whether each byte value survives decoding and encoding unchanged.
@@ -90,12 +94,62 @@ const std::array<bool, 256> &byteRoundTrips()
     return table;
 }
 
+// The few byte values that do not survive decoding and encoding.
+const QByteArray &bytesNotRoundTripping()
+{
+    static const QByteArray bytes = [] {
+        QByteArray found;
+        for (int b = 0; b < 256; ++b)
+            if (!byteRoundTrips()[b])
+                found += static_cast<char>(b);
+        return found;
+    }();
+    return bytes;
+}
+
 bool roundTrips(QByteArrayView bytes)
 {
-    for (const char byte : bytes)
-        if (!byteRoundTrips()[static_cast<unsigned char>(byte)])
+    for (const char byte : bytesNotRoundTripping())
+        if (bytes.contains(byte))
             return false;
     return true;
+}
+
+// What the checks need to know of one input, worked out once for it. The
+// loops over every byte are few: they are most of what an input costs under
+// the fuzzer's instrumentation, and Qt's own searches are not instrumented.
+struct Input {
+    // The input with every CR LF and lone CR made an LF, so that its lines
+    // are what lies between LFs, the way the file format cuts them.
+    QByteArray text;
+    QList<QByteArrayView> lines; // into text, without their line ends
+    QString decoded;             // text, one character a byte
+    bool allRoundTrip = true;    // every byte survives decoding and encoding
+
+    explicit Input(QByteArrayView raw)
+        : text(raw.toByteArray().replace("\r\n", "\n").replace('\r', '\n')), decoded(decode(text)),
+          allRoundTrip(roundTrips(text))
+    {
+        lines.reserve(text.count('\n') + 1);
+        for (qsizetype start = 0; start < text.size();) {
+            const qsizetype end = text.indexOf('\n', start);
+            lines.append(QByteArrayView(text).sliced(start, (end < 0 ? text.size() : end) - start));
+            start = end < 0 ? text.size() : end + 1;
+        }
+    }
+
+    // The decoded characters of part of the lines.
+    QStringView decodedText(QByteArrayView part) const
+    {
+        return QStringView(decoded).sliced(part.data() - text.constData(), part.size());
+    }
+    bool textRoundTrips(QByteArrayView part) const { return allRoundTrip || roundTrips(part); }
+};
+
+void appendNumber(QByteArray &out, int n)
+{
+    char digits[12];
+    out.append(digits, std::to_chars(std::begin(digits), std::end(digits), n).ptr - digits);
 }
 
 bool keptByPractise(int group)
@@ -104,9 +158,9 @@ bool keptByPractise(int group)
 }
 
 // The raw bytes of one text of a loaded bank (choice 0: the question).
-QByteArrayView rawText(const QList<QByteArrayView> &lines, int group, int choice)
+QByteArrayView rawText(const Input &input, int group, int choice)
 {
-    const QByteArrayView line = lines.at((group - 1) * linesPerGroup + 2 + choice);
+    const QByteArrayView line = input.lines.at((group - 1) * linesPerGroup + 2 + choice);
     return choice == 0 ? line : line.sliced(std::min<qsizetype>(prefixLength, line.size()));
 }
 
@@ -146,27 +200,36 @@ struct Expected {
     QString firstBadText;
 };
 
-Expected expectedOutput(const QList<QByteArrayView> &lines, const QList<int> &keptGroups,
-                        OutputForm form)
+Expected expectedOutput(const Input &input, const QList<int> &keptGroups, OutputForm form)
 {
     Expected expected;
+    expected.bytes.reserve(input.text.size() + keptGroups.size() * (choices + 1) * 24);
     for (int q = 1; q <= keptGroups.size(); ++q) {
         for (int c = 0; c <= choices; ++c) {
-            const QByteArrayView text = rawText(lines, keptGroups.at(q - 1), c);
-            if (!roundTrips(text)) {
-                expected.firstBadText = c == 0 ? QStringLiteral("question %1").arg(q)
-                                               : QStringLiteral("question %1 choice %2")
-                                                     .arg(q)
-                                                     .arg(c);
+            const QByteArrayView text = rawText(input, keptGroups.at(q - 1), c);
+            if (!input.textRoundTrips(text)) {
+                expected.firstBadText = c == 0
+                                            ? QStringLiteral("question %1").arg(q)
+                                            : QStringLiteral("question %1 choice %2").arg(q).arg(c);
                 return expected;
             }
             if (form == OutputForm::Plain) {
                 expected.bytes += text;
             } else {
-                expected.bytes += c == 0 ? "pQuestion(" + QByteArray::number(q)
-                                         : "pchoice(" + QByteArray::number(q) + ',' +
-                                               QByteArray::number(c);
-                expected.bytes += ")=\"" + text.toByteArray().replace("\"", "\"\"") + '"';
+                expected.bytes += c == 0 ? "pQuestion(" : "pchoice(";
+                appendNumber(expected.bytes, q);
+                if (c != 0) {
+                    expected.bytes += ',';
+                    appendNumber(expected.bytes, c);
+                }
+                expected.bytes += ")=\"";
+                qsizetype from = 0;
+                for (qsizetype quote; (quote = text.indexOf('"', from)) >= 0; from = quote + 1) {
+                    expected.bytes += text.sliced(from, quote + 1 - from);
+                    expected.bytes += '"'; // doubled
+                }
+                expected.bytes += text.sliced(from);
+                expected.bytes += '"';
             }
             expected.bytes += "\r\n";
         }
@@ -174,11 +237,11 @@ Expected expectedOutput(const QList<QByteArrayView> &lines, const QList<int> &ke
     return expected;
 }
 
-void checkEncoding(const QuestionBank &bank, const QList<QByteArrayView> &lines,
-                   const QList<int> &keptGroups, OutputForm form)
+void checkEncoding(const QuestionBank &bank, const Input &input, const QList<int> &keptGroups,
+                   OutputForm form)
 {
     const Outcome<QByteArray> written = veltrano::encodeQuestions(bank, form);
-    const Expected expected = expectedOutput(lines, keptGroups, form);
+    const Expected expected = expectedOutput(input, keptGroups, form);
     if (written.ok()) {
         check(expected.firstBadText.isEmpty(), "a text Windows-1252 cannot hold was written");
         check(written.value() == expected.bytes, "written file differs from the raw lines");
@@ -193,7 +256,7 @@ void checkEncoding(const QuestionBank &bank, const QList<QByteArrayView> &lines,
           "encoding error gives another reason");
 }
 
-void checkRead(const QByteArray &raw, const QList<QByteArrayView> &lines, bool practise)
+void checkRead(const QByteArray &raw, const Input &input, bool practise)
 {
     QuestionBank bank = markedBank();
     QList<int> reportedGroups;
@@ -210,12 +273,12 @@ void checkRead(const QByteArray &raw, const QList<QByteArrayView> &lines, bool p
         if (!practise || keptByPractise(group))
             keptGroups.append(group);
 
-    const bool longEnough = lines.size() >= veltrano::rawLineCount;
+    const bool longEnough = input.lines.size() >= veltrano::rawLineCount;
     if (!loaded.ok()) {
         const QString message = loaded.error().message();
         check(!message.isEmpty(), "reading failed without a message");
         check(!longEnough, "a file with enough lines was refused");
-        check(message.contains(QStringLiteral(", %1 line").arg(lines.size())),
+        check(message.contains(QStringLiteral(", %1 line").arg(input.lines.size())),
               "the error miscounts the lines found");
         check(bank.questionCount() == 3, "a failed read changed the question count");
         for (int q = 1; q <= QuestionBank::capacity; ++q) {
@@ -235,7 +298,7 @@ void checkRead(const QByteArray &raw, const QList<QByteArrayView> &lines, bool p
     check(reportedGroups.size() == groups, "progress was not told about every group");
     for (int group = 1; group <= groups; ++group) {
         check(reportedGroups.at(group - 1) == group, "progress got the groups out of order");
-        check(reportedQuestions.at(group - 1) == decode(rawText(lines, group, 0)),
+        check(reportedQuestions.at(group - 1) == input.decodedText(rawText(input, group, 0)),
               "progress got another line than the group's question");
     }
 
@@ -245,7 +308,8 @@ void checkRead(const QByteArray &raw, const QList<QByteArrayView> &lines, bool p
             if (q > expectedCount)
                 check(untouched(bank, q, c), "reading changed a question above the loaded ones");
             else
-                check(textOf(bank, q, c) == decode(rawText(lines, keptGroups.at(q - 1), c)),
+                check(textOf(bank, q, c) ==
+                          input.decodedText(rawText(input, keptGroups.at(q - 1), c)),
                       "a loaded text differs from its raw line");
         }
     }
@@ -256,8 +320,8 @@ void checkRead(const QByteArray &raw, const QList<QByteArrayView> &lines, bool p
     // most of the time an input takes, so the practice bank's plain form is
     // left out.
     if (!practise)
-        checkEncoding(bank, lines, keptGroups, OutputForm::Plain);
-    checkEncoding(bank, lines, keptGroups, OutputForm::Statements);
+        checkEncoding(bank, input, keptGroups, OutputForm::Plain);
+    checkEncoding(bank, input, keptGroups, OutputForm::Statements);
 }
 
 } // namespace
@@ -266,10 +330,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     // Wraps libFuzzer's buffer without a copy, so that ASan sees any read
     // past the end of the input (a copy would end in Qt's own NUL and slack).
-    const QByteArray raw = QByteArray::fromRawData(reinterpret_cast<const char *>(data),
-                                                   static_cast<qsizetype>(size));
-    const QList<QByteArrayView> lines = referenceLines(raw);
-    checkRead(raw, lines, false);
-    checkRead(raw, lines, true);
+    const QByteArray raw =
+        QByteArray::fromRawData(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
+    const Input input(raw);
+    checkRead(raw, input, false);
+    checkRead(raw, input, true);
     return 0;
 }

@@ -13,7 +13,7 @@ cd "$(dirname "$0")/.."
 
 seconds=${VELTRANO_FUZZ_SECONDS:-60}
 build_dir=${VELTRANO_FUZZ_BUILD_DIR:-build-fuzz}
-targets=(fuzz_history fuzz_question_file)
+targets=(fuzz_history fuzz_settings_file fuzz_question_file)
 
 if ! [[ "$seconds" =~ ^[1-9][0-9]*$ ]]; then
     echo "error: VELTRANO_FUZZ_SECONDS must be a whole number of seconds above 0, not '$seconds'" >&2

@@ -94,11 +94,15 @@ QString description()
                "              pQuestion(q)=\"...\" and pchoice(q,c)=\"...\" lines\n"
                "\n"
                "INPUT defaults to %1, OUTPUT to %2.\n"
-               "The output is replaced only when the whole conversion succeeds.\n"
+               "INPUT is read as a stream up to its 1288th line, and refused when it\n"
+               "is larger than %3 MiB. OUTPUT must be a regular file or a new name,\n"
+               "and not the input file. It is replaced only once the whole conversion\n"
+               "has succeeded and every byte is on the disk.\n"
                "\n"
                "Exit status: 0 on success, 1 when a file cannot be read, converted\n"
                "or written, 2 on a usage error.")
-        .arg(defaultInput, defaultOutput);
+        .arg(defaultInput, defaultOutput)
+        .arg(veltrano::rawFileSizeLimit / (1024 * 1024));
 }
 
 } // namespace

@@ -19,6 +19,10 @@ namespace veltrano {
 inline constexpr int rawGroupCount = 184;
 inline constexpr int rawLinesPerGroup = 7;
 inline constexpr int rawLineCount = rawGroupCount * rawLinesPerGroup;
+// The most a raw question file may hold: a real one is about 100 KiB. A file
+// read from disk stops at its last needed line; a larger file, or a stream
+// that reaches this many bytes before that line, is refused.
+inline constexpr qint64 rawFileSizeLimit = 16 * 1024 * 1024;
 
 // Why reading or writing a question file failed.
 struct QuestionFileError {
@@ -63,7 +67,9 @@ Outcome<int> readSimplePractise(const QByteArray &raw, QuestionBank &bank,
 Outcome<int> readPractise(const QByteArray &raw, QuestionBank &bank,
                           const ReadProgress &progress = {});
 
-// The same, reading the named file; errors name it.
+// The same, reading the named file (a pipe or a device too) as a stream, no
+// further than its last needed line and never past rawFileSizeLimit; errors
+// name it.
 Outcome<int> readSimplePractiseFile(const QString &path, QuestionBank &bank,
                                     const ReadProgress &progress = {});
 Outcome<int> readPractiseFile(const QString &path, QuestionBank &bank,
@@ -84,15 +90,18 @@ enum class OutputForm {
 // Windows-1252 cannot hold or that holds a line break.
 Outcome<QByteArray> encodeQuestions(const QuestionBank &bank, OutputForm form);
 
-// Encodes the bank and replaces the file at path as a whole: on any failure
-// the file that stood there before is left as it was. Returns the error, or
-// nothing once the file is written.
+// Encodes the bank and replaces the file at path as a whole, once every byte
+// is on the disk: on any failure (a full disk too) the file that stood there
+// before is left as it was. Only a regular file or a new path is written; a
+// folder, a FIFO or a device is refused. Returns the error, or nothing once
+// the file is written.
 [[nodiscard]] std::optional<QuestionFileError>
 writeQuestionFile(const QString &path, const QuestionBank &bank, OutputForm form);
 
 // Reads the raw file at input (readSimplePractise for the plain form,
-// readPractise for statements) and writes the result to output. Returns the
-// number of questions written.
+// readPractise for statements) and writes the result to output. Refuses,
+// before reading, an output that is the input file however it is spelt, and
+// one that is not a regular file. Returns the number of questions written.
 Outcome<int> convertQuestionFile(OutputForm form, const QString &input, const QString &output,
                                  const ReadProgress &progress = {});
 

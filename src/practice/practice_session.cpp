@@ -3,6 +3,8 @@
 #include "bank/test_builder.h"
 #include "practice/history_codec.h"
 
+#include <algorithm>
+
 namespace veltrano {
 
 PracticeTest::PracticeTest(const QuestionBank &bank, RandomSource &random)

@@ -140,9 +140,28 @@ void Form1::Command1_Click()
 
 void Form1::closeEvent(QCloseEvent *event)
 {
+    if (!mayExit()) {
+        event->ignore();
+        return;
+    }
     // Closing the main window ends the program, whatever else is open.
     event->accept();
     QCoreApplication::quit();
+}
+
+// History not yet stored (a store failed, or answers were marked since) gets
+// one more try; if that fails too, the user is told what would be lost and
+// may stay.
+bool Form1::mayExit()
+{
+    QString reason;
+    if (!test_.hasUnstoredHistory() || saveRedo(&reason))
+        return true;
+    return !platform::MessageBox::askYesNo(
+        this, tr("The incorrect-question history could not be saved.\n%1\nIf you exit now, the "
+                 "questions you answered since it was last saved will not be remembered for "
+                 "Redo.\nDo you want to stay in the program?")
+                  .arg(reason));
 }
 
 void Form1::endProgram()
@@ -156,7 +175,10 @@ void Form1::Timer1_Timer()
     Timer1->stop();
     // Shown once, on the first run: the marker is written before asking, so
     // the next run never asks again, whatever the answer.
-    if (!settings_.read(settings::section, settings::firstRunKey, QString()).isEmpty())
+    const bool firstRun =
+        settings_.read(settings::section, settings::firstRunKey, QString()).isEmpty();
+    reportSettingsNotices();
+    if (!firstRun)
         return;
     QString reason;
     if (!settings_.write(settings::section, settings::firstRunKey, QStringLiteral("1"), &reason))
@@ -392,7 +414,7 @@ void Form1::loadRedo()
     refreshHistoryButtons();
 }
 
-void Form1::saveRedo()
+bool Form1::saveRedo(QString *unsavedReason)
 {
     // Another copy of the program may have stored since this one loaded:
     // only the verdicts of tests finished here are written over.
@@ -410,8 +432,12 @@ void Form1::saveRedo()
     else
         test_.refreshRedoHistory();
     refreshHistoryButtons();
-    if (!saved)
+    if (!saved && unsavedReason)
+        *unsavedReason = reason;
+    else if (!saved)
         reportUnsavedHistory(reason);
+    reportSettingsNotices();
+    return saved;
 }
 
 void Form1::reportUnsavedHistory(const QString &reason)
@@ -420,6 +446,15 @@ void Form1::reportUnsavedHistory(const QString &reason)
         this, tr("The incorrect-question history could not be saved.\n%1\nIt is kept while the "
                  "program runs and saved again at the next Finish or Clear.")
                   .arg(reason));
+}
+
+// Tells once what the settings store did on its own: a settings file it
+// could not read was kept aside.
+void Form1::reportSettingsNotices()
+{
+    const QStringList notices = settings_.takeNotices();
+    if (!notices.isEmpty())
+        platform::MessageBox::inform(this, notices.join(u'\n'));
 }
 
 void Form1::Command7_Click()
@@ -448,6 +483,7 @@ void Form1::Command8_Click()
         test_.historyStored(empty);
     else
         reportUnsavedHistory(reason);
+    reportSettingsNotices();
 }
 
 } // namespace veltrano

@@ -127,9 +127,13 @@ private:
 
     void inlineread();
     void loadRedo();
-    void saveRedo();
+    // Stores the history; a failure is reported, or handed back in
+    // *unsavedReason when that is given.
+    bool saveRedo(QString *unsavedReason = nullptr);
     void refreshHistoryButtons();
     void reportUnsavedHistory(const QString &reason);
+    void reportSettingsNotices();
+    bool mayExit();
 
     // Shared by every kind of test.
     // Whether a running test may be cancelled for a new one (asks the user).

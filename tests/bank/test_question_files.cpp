@@ -187,6 +187,50 @@ private slots:
         QCOMPARE(bank.pchoice(184, 4), QStringLiteral("Choice 184.4")); // no line lost or added
     }
 
+    // A file is read in pieces as it arrives; a line end that falls across
+    // two pieces counts once, as it does in a file read whole.
+    void readsFilesInPieces_data()
+    {
+        QTest::addColumn<int>("firstLineLength");
+        QTest::addColumn<QByteArrayList>("ends");
+
+        // Files are read 64 KiB at a time.
+        for (const int length : {65533, 65534, 65535}) {
+            QTest::addRow("CR LF, first line %d bytes", length) << length << QByteArrayList{"\r\n"};
+            QTest::addRow("lone CR, first line %d bytes", length) << length << QByteArrayList{"\r"};
+        }
+    }
+
+    void readsFilesInPieces()
+    {
+        QFETCH(int, firstLineLength);
+        QFETCH(QByteArrayList, ends);
+
+        QByteArrayList lines = rawLines(1300);
+        lines[0] = QByteArray(firstLineLength, 'h');
+        const QByteArray raw = joined(lines, ends);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("raw.txt"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(raw) == raw.size());
+        file.close();
+
+        QuestionBank fromFile;
+        QList<int> groups;
+        const auto read = veltrano::readSimplePractiseFile(
+            path, fromFile, [&groups](int group, const QString &) { groups.append(group); });
+        QVERIFY2(read.ok(), why(read));
+        QCOMPARE(groups.size(), 184);
+        QuestionBank whole;
+        QVERIFY(veltrano::readSimplePractise(raw, whole).ok());
+        for (int q = 1; q <= 184; ++q) {
+            QCOMPARE(fromFile.pQuestion(q), whole.pQuestion(q));
+            for (int c = 1; c <= 4; ++c)
+                QCOMPARE(fromFile.pchoice(q, c), whole.pchoice(q, c));
+        }
+        QCOMPARE(fromFile.pchoice(184, 4), QStringLiteral("Choice 184.4"));
+    }
+
     void shortInputIsAnError_data()
     {
         QTest::addColumn<QByteArray>("raw");

@@ -12,7 +12,6 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSettings>
 #include <QUrl>
 #include <QUrlQuery>
 

@@ -5,7 +5,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QSettings>
 
 using namespace veltrano;
 using namespace testing;

@@ -38,13 +38,32 @@ inline QString settingsFile()
            QStringLiteral("/OrviTest/OrviTest.conf");
 }
 
-// What the settings file holds under the program's section, read as a plain
-// INI file.
+// The value of key in section [aaa] of the settings file, read from its
+// bytes (the last one, as QSettings reads them), or a null string. Not
+// through QSettings: it answers from a copy of the file it keeps until the
+// file's size or time changes, and two stores of the same size within one
+// millisecond change neither.
+inline QString storedSetting(const QString &key, const QString &path = settingsFile())
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QString value;
+    bool inSection = false;
+    for (const QByteArray &raw : file.readAll().split('\n')) {
+        const QString line = QString::fromUtf8(raw).trimmed();
+        if (line.startsWith(u'['))
+            inSection = line == QStringLiteral("[aaa]");
+        else if (inSection && line.section(u'=', 0, 0).trimmed() == key)
+            value = line.section(u'=', 1).trimmed();
+    }
+    return value;
+}
+
+// What the settings file holds for key in the program's section.
 inline QString storedValue(const QString &key)
 {
-    return QSettings(settingsFile(), QSettings::IniFormat)
-        .value(veltrano::settings::section + u'/' + key)
-        .toString();
+    return storedSetting(key);
 }
 
 inline void removeSettings()
