@@ -4,9 +4,10 @@
 # Source it; it changes nothing by itself.
 
 # What every build of the project needs: the set-up, the package check, the
-# benchmarks and the fuzzers all install these.
+# benchmarks and the fuzzers all install these. Qt TextToSpeech's CMake
+# package needs qt6-declarative-dev as well (its QmlIntegration part).
 veltrano_build_packages=(cmake make g++ python3 qt6-base-dev libgl-dev qt6-tools-dev qt6-l10n-tools
-    fonts-liberation)
+    qt6-speech-dev qt6-declarative-dev fonts-liberation)
 
 install_missing_packages() {
     local missing=() package

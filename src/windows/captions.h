@@ -30,6 +30,19 @@ public:
     static QString explanation(int q, const QuestionBank &bank);
     // The share of correct answers with one decimal: "6.3%".
     static QString percentage(int correct, int total);
+
+    // --- What screen readers and read-aloud say, fuller than the screen.
+    // "Question 3 of 20. Which ...?"
+    static QString spokenQuestion(const TestItem &item, int testSize, const QuestionBank &bank);
+    // "Correct. You chose C.", "Wrong. You chose C. The correct answer is D."
+    // or "Unanswered. The correct answer is D."
+    static QString spokenVerdict(const Verdict &verdict);
+    // What the review's marks say about the choice in display slot 1..4:
+    // "Your answer, correct.", "Your answer, wrong.", "The correct answer."
+    // or nothing.
+    static QString choiceMark(const Verdict &verdict, int slot);
+    // The question and its four choices, as read aloud.
+    static QString readAloud(const TestItem &item, int testSize, const QuestionBank &bank);
 };
 
 } // namespace veltrano

@@ -5,6 +5,7 @@
 #include "practice/clock.h"
 #include "practice/practice_session.h"
 #include "windows/platform/settings_store.h"
+#include "windows/platform/speech.h"
 
 #include <QMainWindow>
 
@@ -17,12 +18,14 @@ class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
+class QMenu;
 class QShortcut;
 class QTimer;
 
 namespace veltrano {
 
 class ClickableLabel;
+class ReadAloud;
 class WrappingPushButton;
 class WrappingRadioButton;
 
@@ -32,6 +35,7 @@ struct Seams {
     platform::SettingsStore settings;
     std::unique_ptr<RandomSource> random = std::make_unique<SystemRandomSource>();
     std::unique_ptr<Clock> clock = std::make_unique<SystemClock>();
+    std::unique_ptr<platform::Speaker> speaker = std::make_unique<platform::SystemSpeaker>();
 };
 
 // The main window: the size list, the test controls, the question on view and
@@ -57,20 +61,21 @@ protected:
 
 private slots:
     // Named after the control and event they serve.
-    void Command1_Click(); // "&Exit"
-    void Command2_Click(); // "&Start" / "Re&start"
-    void Command3_Click(); // "&Previous"
-    void Command4_Click(); // "&Next"
-    void Command5_Click(); // "Check Answer"
-    void Command6_Click(); // "&Finish" / "Scores"
-    void Command7_Click(); // "&Redo Incorrect Questions"
-    void Command8_Click(); // "&Clear Incorrect History"
-    void Check1_Click();   // "View wrong answers only."
-    void Option1_Click(int index);
-    void Timer1_Timer();  // first-run licence agreement
-    void mlic_Click();    // "&License"
-    void other_Click();   // "&Other Info", also "&About"
-    void reportProblem(); // the question on view, by e-mail to the maker
+    void Command1_Click();         // "&Exit"
+    void Command2_Click();         // "&Start" / "Re&start"
+    void Command3_Click();         // "&Previous"
+    void Command4_Click();         // "&Next"
+    void Command5_Click();         // "Check Answer"
+    void Command6_Click();         // "&Finish" / "Scores"
+    void Command7_Click();         // "&Redo Incorrect Questions"
+    void Command8_Click();         // "&Clear Incorrect History"
+    void Check1_Click();           // "View wrong answers only."
+    void Option1_Click(int index); // an answer checked, however: click, key or toggle action
+    void Timer1_Timer();           // first-run licence agreement
+    void mlic_Click();             // "&License"
+    void other_Click();            // "&Other Info", also "&About"
+    void reportProblem();          // the question on view, by e-mail to the maker
+    void readQuestionAloud();      // "&Read Aloud", F5
 
 private:
     void Form_Load();
@@ -88,9 +93,23 @@ private:
     // The captions that follow the test's state: Start or Restart, Finish or
     // Scores.
     void updateStateCaptions();
-    void focusOptions();
     void placeMark(QLabel *mark, int optionIndex);
     void showScores();
+
+    // What screen readers and read-aloud hear (main_window_accessibility.cpp).
+    // After every move to another question: focus on the answers (in a
+    // review, on the verdict) so that screen readers speak the question, and
+    // the reading aloud follows.
+    void questionMoved();
+    QWidget *questionFocus() const;
+    // The spoken texts of the question on view: its caption and question
+    // while it is answered; then the verdict and the choices' marks.
+    void describeQuestion();
+    void describeVerdict(const Verdict &verdict);
+    // The size list's label speaks the size chosen, and a change is heard.
+    void describeSizeList();
+    void followFocus(QWidget *old, QWidget *now);
+    QString textToReadAloud() const;
 
     void inlineread();
     void loadRedo();
@@ -103,6 +122,8 @@ private:
     platform::SettingsStore &settings_ = seams_.settings;
     PracticeTest test_;
     bool agreementPending_ = false;
+    bool movingFocus_ = false; // the window itself moves the focus to a question
+    QString verdictHeard_;     // the review's verdict and explanation, as spoken
 
     WrappingPushButton *Command2 = nullptr;         // "&Start" / "Re&start"
     QGroupBox *Frame1 = nullptr;                    // the question on view
@@ -138,6 +159,10 @@ private:
     QAction *mlic = nullptr;                 // "&License"
     QAction *other = nullptr;                // "&Other Info"
     QAction *mexit = nullptr;                // "E&xit"
+    QMenu *mlisten = nullptr;                // "Lis&ten"
+    QAction *mreadaloud = nullptr;           // "&Read Aloud", F5
+    QAction *mreadnew = nullptr;             // "Read Every &New Question", checkable
+    ReadAloud *readAloud_ = nullptr;
 };
 
 } // namespace veltrano

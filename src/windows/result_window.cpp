@@ -10,6 +10,9 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <array>
+#include <utility>
+
 namespace veltrano {
 
 Form2::Form2(int total, int correct, QWidget *parent)
@@ -51,6 +54,14 @@ void Form2::retranslateUi()
     Label3->setText(tr("Percentage:"));
     Label6->setText(Captions::percentage(correct_, total_));
     Command1->setText(tr("OK"));
+    // Screen readers speak a window's description as it opens: the figures,
+    // which they would otherwise reach only by reviewing the screen.
+    const std::array<std::pair<QLabel *, QLabel *>, 3> rows{
+        {{Label1, Label4}, {Label2, Label5}, {Label3, Label6}}};
+    QStringList figures;
+    for (const auto &[caption, value] : rows)
+        figures.append(caption->text() + u' ' + value->text());
+    setAccessibleDescription(figures.join(QStringLiteral(". ")) + u'.');
 }
 
 void Form2::changeEvent(QEvent *event)

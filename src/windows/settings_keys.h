@@ -12,5 +12,7 @@ inline const QString section = QStringLiteral("aaa");
 inline const QString historyKey = QStringLiteral("redo");
 // Set once the first-run licence agreement has been shown.
 inline const QString firstRunKey = QStringLiteral("zzz");
+// "1" while every new question is read aloud as it comes into view.
+inline const QString readAloudKey = QStringLiteral("readAloud");
 
 } // namespace veltrano::settings

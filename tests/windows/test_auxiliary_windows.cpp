@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -92,9 +93,10 @@ private slots:
 
         QStringList menu;
         for (const QAction *action : window.menuBar()->actions())
-            menu.append(action->objectName() + u'=' + action->text());
-        QCOMPARE(menu, QStringList(
-                           {"mabout=&About", "mlic=&License", "other=&Other Info", "mexit=E&xit"}));
+            menu.append((action->menu() ? action->menu()->objectName() : action->objectName()) +
+                        u'=' + action->text());
+        QCOMPARE(menu, QStringList({"mabout=&About", "mlic=&License", "other=&Other Info",
+                                    "mlisten=Lis&ten", "mexit=E&xit"}));
 
         // The banner lies over the placeholder; photograph and slogan show.
         const auto *banner = child<QLabel>(window, "Picture1");

@@ -52,14 +52,35 @@ inline void writeSettings(const QByteArray &contents)
     file.write(contents);
 }
 
+// A speech engine that only records what it is asked to read.
+class RecordingSpeaker : public veltrano::platform::Speaker {
+public:
+    explicit RecordingSpeaker(QString unavailableReason = {})
+        : reason_(std::move(unavailableReason))
+    {
+    }
+
+    State state() const override { return reason_.isEmpty() ? State::Ready : State::Unavailable; }
+    QString unavailableReason() const override { return reason_; }
+    void say(const QString &text) override { said.append(text); }
+    void stop() override { ++stops; }
+
+    QStringList said;
+    int stops = 0;
+
+private:
+    QString reason_;
+};
+
 // What a window in a test reaches: the test's settings, draws from a fixed
-// seed (every run asks the same questions in the same order) and a clock
-// that moves only when the test moves it.
+// seed (every run asks the same questions in the same order), a clock that
+// moves only when the test moves it, and a speech engine that stays silent.
 inline veltrano::Seams testSeams(std::uint64_t seed = 1)
 {
     veltrano::Seams seams;
     seams.random = std::make_unique<veltrano::SystemRandomSource>(seed);
     seams.clock = std::make_unique<veltrano::ScriptedClock>();
+    seams.speaker = std::make_unique<RecordingSpeaker>();
     return seams;
 }
 

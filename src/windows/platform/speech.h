@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include <memory>
+
+class QTextToSpeech;
+
+namespace veltrano::platform {
+
+// Reads texts aloud. The program uses the desktop's speech engine
+// (SystemSpeaker); tests pass one that records what it was asked to say.
+class Speaker : public QObject {
+    Q_OBJECT
+public:
+    enum class State { Ready, Speaking, Unavailable };
+    Q_ENUM(State)
+
+    using QObject::QObject;
+
+    virtual State state() const = 0;
+    // Why nothing can be read aloud, in the user's words; empty while it can.
+    virtual QString unavailableReason() const = 0;
+    // Starts reading text, stopping whatever was being read.
+    virtual void say(const QString &text) = 0;
+    virtual void stop() = 0;
+
+signals:
+    void stateChanged(veltrano::platform::Speaker::State state);
+};
+
+// Qt TextToSpeech: speech-dispatcher where it runs (the desktops' engine),
+// else the offline flite engine, else any other engine installed. The engine
+// starts at the first reading, not with the program.
+class SystemSpeaker : public Speaker {
+    Q_OBJECT
+public:
+    // engine: the one to use; empty to choose as above.
+    explicit SystemSpeaker(QString engine = {}, QObject *parent = nullptr);
+    ~SystemSpeaker() override;
+
+    State state() const override { return state_; }
+    QString unavailableReason() const override;
+    void say(const QString &text) override;
+    void stop() override;
+
+    // The engine chosen, once started.
+    QString engineName() const { return engineName_; }
+
+private:
+    bool start();
+    void setState(State state);
+
+    QString wantedEngine_;
+    QString engineName_;
+    std::unique_ptr<QTextToSpeech> engine_;
+    State state_ = State::Ready;
+    QString failure_; // what the engine said when it failed
+};
+
+} // namespace veltrano::platform
