@@ -83,9 +83,14 @@ QString Captions::choiceMark(const Verdict &verdict, int slot)
 
 QString Captions::readAloud(const TestItem &item, int testSize, const QuestionBank &bank)
 {
+    // "A: Iqaluit.", not "A. Iqaluit": an engine may take a lone letter
+    // for a sentence of its own, which flite (Qt 6.4) fails to play.
     QStringList parts{spokenQuestion(item, testSize, bank)};
     for (int slot = 1; slot <= 4; ++slot)
-        parts.append(sentence(option(item, slot, bank).simplified()));
+        parts.append(
+            tr("%1: %2")
+                .arg(slotLetter(slot))
+                .arg(sentence(bank.pchoice(item.question, item.slotChoice.at(slot)).simplified())));
     return parts.join(u' ');
 }
 

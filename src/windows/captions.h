@@ -41,7 +41,8 @@ public:
     // "Your answer, correct.", "Your answer, wrong.", "The correct answer."
     // or nothing.
     static QString choiceMark(const Verdict &verdict, int slot);
-    // The question and its four choices, as read aloud.
+    // The question and its four choices, as read aloud: "Question 3 of 20.
+    // Which ...? A: First choice. B: ..."
     static QString readAloud(const TestItem &item, int testSize, const QuestionBank &bank);
 };
 

@@ -1,5 +1,6 @@
 #include "windows/platform/speech.h"
 
+#include <QRegularExpression>
 #include <QTextToSpeech>
 
 namespace veltrano::platform {
@@ -29,7 +30,39 @@ QString failureOf(const QTextToSpeech &engine)
     return said.isEmpty() ? SystemSpeaker::tr("it could not start.") : said;
 }
 
+// Parts shorter than this are joined to the next ("Question 1 of 5.").
+constexpr qsizetype shortestPart = 24;
+
 } // namespace
+
+QStringList SystemSpeaker::parts(const QString &text)
+{
+    // A sentence ends at . ? or ! before a capital or a digit; an initial
+    // ("John A. Macdonald") ends none.
+    static const QRegularExpression end(QStringLiteral("(?<![\\s.][A-Z])[.?!]\\s+(?=[A-Z0-9])"));
+    QStringList sentences;
+    qsizetype from = 0;
+    for (auto found = end.globalMatch(text); found.hasNext();) {
+        const auto match = found.next();
+        sentences.append(text.mid(from, match.capturedStart() + 1 - from).trimmed());
+        from = match.capturedEnd();
+    }
+    sentences.append(text.mid(from).trimmed());
+    sentences.removeAll(QString());
+
+    QStringList joined;
+    for (const QString &sentence : sentences) {
+        if (!joined.isEmpty() && joined.last().size() < shortestPart)
+            joined.last() += u' ' + sentence;
+        else
+            joined.append(sentence);
+    }
+    if (joined.size() > 1 && joined.last().size() < shortestPart) {
+        const QString last = joined.takeLast();
+        joined.last() += u' ' + last;
+    }
+    return joined;
+}
 
 SystemSpeaker::SystemSpeaker(QString engine, QObject *parent)
     : Speaker(parent), wantedEngine_(std::move(engine))
@@ -52,30 +85,20 @@ QString SystemSpeaker::unavailableReason() const
 bool SystemSpeaker::start()
 {
     if (engine_)
-        return engine_->state() != QTextToSpeech::Error;
+        return true;
     for (const QString &name : enginesToTry(wantedEngine_)) {
         auto engine = std::make_unique<QTextToSpeech>(name);
-        if (engine->state() == QTextToSpeech::Error) {
+        // An engine may start "Ready" yet say it has nowhere to play. (Its
+        // errorReason() is no guide: flite in Qt 6.4 starts with one.)
+        if (engine->state() == QTextToSpeech::Error || !engine->errorString().isEmpty()) {
             failure_ = failureOf(*engine);
             continue;
         }
         engineName_ = name;
         engine_ = std::move(engine);
+        engine_->setVolume(volume_);
         connect(engine_.get(), &QTextToSpeech::stateChanged, this,
-                [this](QTextToSpeech::State state) {
-                    switch (state) {
-                    case QTextToSpeech::Speaking:
-                        setState(State::Speaking);
-                        break;
-                    case QTextToSpeech::Error:
-                        failure_ = failureOf(*engine_);
-                        setState(State::Unavailable);
-                        break;
-                    default:
-                        setState(State::Ready);
-                        break;
-                    }
-                });
+                [this](QTextToSpeech::State state) { engineStateChanged(state); });
         return true;
     }
     setState(State::Unavailable);
@@ -86,15 +109,59 @@ void SystemSpeaker::say(const QString &text)
 {
     if (state_ == State::Unavailable || !start())
         return;
-    if (state_ == State::Speaking)
-        engine_->stop();
-    engine_->say(text);
+    stop();
+    playbackProblem_.clear();
+    waiting_ = parts(text);
+    sayNextPart();
+}
+
+void SystemSpeaker::sayNextPart()
+{
+    if (waiting_.isEmpty()) {
+        setState(State::Ready);
+        return;
+    }
+    setState(State::Speaking);
+    partBegun_ = false;
+    engine_->say(waiting_.takeFirst());
+}
+
+void SystemSpeaker::engineStateChanged(int engineState)
+{
+    // The engine reports from its own thread: a Ready left over from
+    // stopping an earlier text must not end the part just begun.
+    switch (engineState) {
+    case QTextToSpeech::Speaking:
+        partBegun_ = true;
+        break;
+    case QTextToSpeech::Error:
+        // This part is lost; the engine says Ready next and the rest goes on.
+        partBegun_ = true;
+        playbackProblem_ = failureOf(*engine_);
+        break;
+    case QTextToSpeech::Ready:
+        if (state_ == State::Speaking && partBegun_)
+            sayNextPart();
+        break;
+    default:
+        break;
+    }
 }
 
 void SystemSpeaker::stop()
 {
+    waiting_.clear();
     if (engine_ && state_ == State::Speaking)
         engine_->stop();
+    if (state_ == State::Speaking)
+        setState(State::Ready);
+}
+
+void SystemSpeaker::setVolume(double volume)
+{
+    volume_ = volume;
+    if (engine_)
+        engine_->setVolume(volume);
 }
 
 void SystemSpeaker::setState(State state)

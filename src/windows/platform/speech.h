@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 
@@ -33,6 +34,10 @@ signals:
 // Qt TextToSpeech: speech-dispatcher where it runs (the desktops' engine),
 // else the offline flite engine, else any other engine installed. The engine
 // starts at the first reading, not with the program.
+//
+// A text is given to the engine a sentence or two at a time: flite in Qt 6.4
+// fails to play some texts of several sentences ("Audio streaming error"),
+// and some very short ones, which are therefore joined to the next.
 class SystemSpeaker : public Speaker {
     Q_OBJECT
 public:
@@ -47,16 +52,30 @@ public:
 
     // The engine chosen, once started.
     QString engineName() const { return engineName_; }
+    // What the engine said when it last failed to play a part of a text
+    // (the rest is still read); empty when all went well.
+    QString playbackProblem() const { return playbackProblem_; }
+    // 0 to 1; the desktop's own volume by default.
+    void setVolume(double volume);
+
+    // The parts a text is given to the engine in.
+    static QStringList parts(const QString &text);
 
 private:
     bool start();
+    void engineStateChanged(int engineState);
+    void sayNextPart();
     void setState(State state);
 
     QString wantedEngine_;
     QString engineName_;
     std::unique_ptr<QTextToSpeech> engine_;
+    QStringList waiting_;    // parts not yet given to the engine
+    bool partBegun_ = false; // the engine has begun the part given last
     State state_ = State::Ready;
-    QString failure_; // what the engine said when it failed
+    double volume_ = 1.0;
+    QString failure_; // why the engine could not start
+    QString playbackProblem_;
 };
 
 } // namespace veltrano::platform
