@@ -196,7 +196,8 @@ void Form1::connectControls()
     connect(Command6, &QPushButton::clicked, this, &Form1::Command6_Click);
     connect(Command7, &QPushButton::clicked, this, &Form1::Command7_Click);
     connect(Command8, &QPushButton::clicked, this, &Form1::Command8_Click);
-    connect(Check1, &QCheckBox::clicked, this, &Form1::Check1_Click);
+    // Toggled, not clicked: the toggle action of screen readers counts too.
+    connect(Check1, &QCheckBox::toggled, this, &Form1::Check1_Click);
     // An answer counts however its button gets checked: a click, a key, or
     // the toggle action of a screen reader, switch access or voice control.
     connect(optionGroup_, &QButtonGroup::idToggled, this, [this](int index, bool checked) {
