@@ -11,7 +11,8 @@ namespace veltrano {
 // of the program and from the moment the window opens (styles draw theirs
 // only after the first Tab, and thinly). It stands two pixels wide, one
 // pixel off the control, in the theme's highlight colour made dark or light
-// enough to stand out at least 4.5:1 from what lies around it.
+// enough to stand out 5:1 from what lies around it, where it can (3:1 at
+// least where the colours around differ widely, as on the banner).
 class FocusRing : public QWidget {
     Q_OBJECT
 public:

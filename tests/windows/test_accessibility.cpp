@@ -68,14 +68,6 @@ public:
     QStringList announced;
 };
 
-void press(QWidget &window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-{
-    QApplication::setActiveWindow(&window);
-    QTest::keyClick(QApplication::focusWidget(), key, modifiers);
-    if (modifiers & Qt::AltModifier)
-        QTest::qWait(250); // a mnemonic clicks its button a moment later
-}
-
 QString focused(const QWidget &window)
 {
     return window.focusWidget() ? window.focusWidget()->objectName() : QString();

@@ -10,17 +10,6 @@ using Answer = platform::MessageBox::Answer;
 
 namespace {
 
-void press(QWidget &window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-{
-    // Offscreen, a closed modal window hands activation back to no one.
-    QApplication::setActiveWindow(&window);
-    QWidget *target = QApplication::focusWidget() ? QApplication::focusWidget() : &window;
-    QTest::keyClick(target, key, modifiers);
-    // A mnemonic clicks its button a moment later, as a user sees it pressed.
-    if (modifiers & Qt::AltModifier)
-        QTest::qWait(250);
-}
-
 QString focusName()
 {
     return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();

@@ -31,12 +31,6 @@ QAction *action(const Form1 &window, const char *name)
     return child<QAction>(window, QString::fromLatin1(name));
 }
 
-void pressF5(Form1 &window)
-{
-    QApplication::setActiveWindow(&window);
-    QTest::keyClick(&window, Qt::Key_F5);
-}
-
 QString readAloud(const Form1 &window)
 {
     const PracticeTest &test = window.practiceTest();
@@ -60,7 +54,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
         QCOMPARE(action(*window, "mreadaloud")->shortcut(), QKeySequence(Qt::Key_F5));
         click(*window, "Command2");
-        pressF5(*window);
+        press(*window, Qt::Key_F5);
         QCOMPARE(speaker->said, QStringList{readAloud(*window)});
         const TestItem &item = window->practiceTest().currentItem();
         const QString said = speaker->said.first();
@@ -87,7 +81,7 @@ private slots:
             click(*window, "Command6");
         }
         speaker->said.clear();
-        pressF5(*window);
+        press(*window, Qt::Key_F5);
         QCOMPARE(speaker->said.size(), 1);
         QVERIFY2(speaker->said.first().startsWith(readAloud(*window) + QStringLiteral(" Wrong.")),
                  qPrintable(speaker->said.first()));
@@ -163,7 +157,7 @@ private slots:
                      QStringLiteral("Reading aloud is not available: No speech engine is "
                                     "installed (such as flite)."));
         }
-        pressF5(*window);
+        press(*window, Qt::Key_F5);
         QVERIFY(speaker->said.isEmpty());
     }
 };

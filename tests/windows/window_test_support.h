@@ -123,6 +123,18 @@ inline void click(const QWidget &window, const QString &buttonName)
     QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
 }
 
+// A key pressed where the window's focus is, the window made active first
+// (offscreen, a closed modal window hands activation back to no one).
+inline void press(QWidget &window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QApplication::setActiveWindow(&window);
+    QWidget *target = QApplication::focusWidget() ? QApplication::focusWidget() : &window;
+    QTest::keyClick(target, key, modifiers);
+    // A mnemonic clicks its button a moment later, as a user sees it pressed.
+    if (modifiers & Qt::AltModifier)
+        QTest::qWait(250);
+}
+
 inline void goTo(const veltrano::Form1 &window, int position)
 {
     while (window.practiceTest().currentPos() > position)
