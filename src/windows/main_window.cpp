@@ -19,6 +19,7 @@
 #include "windows/window_setup.h"
 #include "windows/wrapping_buttons.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -47,7 +48,12 @@ Form1::Form1(Seams seams, QWidget *parent)
     Form_Load();
 }
 
-Form1::~Form1() = default;
+Form1::~Form1()
+{
+    // Closing as a widget, the window still moves the focus: it must not
+    // reach this part of it, already gone.
+    disconnect(qApp, &QApplication::focusChanged, this, nullptr);
+}
 
 void Form1::Form_Load()
 {
@@ -222,6 +228,8 @@ void Form1::showSelection(const TestItem &item)
     optionGroup_->setExclusive(true);
 }
 
+// An answer checked, however: a click, a key, or the toggle action of a
+// screen reader, switch access or voice control.
 void Form1::Option1_Click(int index)
 {
     // A finished test's answers are locked: show the recorded choice again.

@@ -61,21 +61,23 @@ protected:
 
 private slots:
     // Named after the control and event they serve.
-    void Command1_Click();         // "&Exit"
-    void Command2_Click();         // "&Start" / "Re&start"
-    void Command3_Click();         // "&Previous"
-    void Command4_Click();         // "&Next"
-    void Command5_Click();         // "Check Answer"
-    void Command6_Click();         // "&Finish" / "Scores"
-    void Command7_Click();         // "&Redo Incorrect Questions"
-    void Command8_Click();         // "&Clear Incorrect History"
-    void Check1_Click();           // "View wrong answers only."
-    void Option1_Click(int index); // an answer checked, however: click, key or toggle action
-    void Timer1_Timer();           // first-run licence agreement
-    void mlic_Click();             // "&License"
-    void other_Click();            // "&Other Info", also "&About"
-    void reportProblem();          // the question on view, by e-mail to the maker
-    void readQuestionAloud();      // "&Read Aloud", F5
+    void Command1_Click(); // "&Exit"
+    void Command2_Click(); // "&Start" / "Re&start"
+    void Command3_Click(); // "&Previous"
+    void Command4_Click(); // "&Next"
+    void Command5_Click(); // "Check Answer"
+    void Command6_Click(); // "&Finish" / "Scores"
+    void Command7_Click(); // "&Redo Incorrect Questions"
+    void Command8_Click(); // "&Clear Incorrect History"
+    void Check1_Click();   // "View wrong answers only."
+    void Option1_Click(int index);
+    void Timer1_Timer();  // first-run licence agreement
+    void mlic_Click();    // "&License"
+    void other_Click();   // "&Other Info", also "&About"
+    void reportProblem(); // the question on view, by e-mail to the maker
+
+    // "&Read Aloud", F5.
+    void readQuestionAloud();
 
 private:
     void Form_Load();

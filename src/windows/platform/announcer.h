@@ -8,6 +8,9 @@ class QWidget;
 namespace veltrano::platform {
 
 // Tells screen readers that a control's name (a label's text) has changed.
+// Orca 43 ignores this for labels, and speaks it for the focused control
+// only where the toolkit sends the new name with it (Qt 6.4 does not): what
+// must be heard goes with the focus (announceFocus).
 void announceNameChange(QObject *control);
 
 // Gives control the keyboard focus so that screen readers present it afresh.

@@ -71,7 +71,12 @@ SystemSpeaker::SystemSpeaker(QString engine, QObject *parent)
         state_ = State::Unavailable;
 }
 
-SystemSpeaker::~SystemSpeaker() = default;
+SystemSpeaker::~SystemSpeaker()
+{
+    // The engine may still report as it goes: not to a speaker half gone.
+    if (engine_)
+        engine_->disconnect(this);
+}
 
 QString SystemSpeaker::unavailableReason() const
 {
