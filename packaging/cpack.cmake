@@ -15,7 +15,10 @@ test, shows statistics and readiness, drills the weakest questions and prints
 a report of a test. The package also holds
 veltrano-questions, a command that converts question files.")
 set(CPACK_PACKAGING_INSTALL_PREFIX "/usr")
-set(CPACK_STRIP_FILES ON)
+# Stripped as dh_strip strips (strip-binaries.cmake), not by CPack's plain strip.
+set(CPACK_STRIP_FILES OFF)
+set(CPACK_VELTRANO_STRIP "${CMAKE_STRIP}")
+set(CPACK_PRE_BUILD_SCRIPTS "${CMAKE_CURRENT_LIST_DIR}/strip-binaries.cmake")
 
 set(CPACK_DEBIAN_PACKAGE_NAME "veltrano-test")
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CPACK_PACKAGE_CONTACT}")
@@ -26,6 +29,8 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
 # it cannot see.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite")
+# Read aloud needs a speech engine: the desktop's, or the offline one.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-speech-speechd-plugin | qt6-speech-flite-plugin")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 
 include(CPack)

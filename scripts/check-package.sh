@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Builds the Debian package in a Release build and checks that it holds what a
-# desktop needs: the programs, the desktop entry, the metainfo, the icons and
-# the manual page, all where the desktop looks for them, and valid.
+# Builds the Debian package in a Release build, with Debian's hardening flags,
+# and checks that it holds what a desktop needs: the programs, the desktop
+# entry, the metainfo, the icons and the manual pages, all where the desktop
+# looks for them, and valid; then that lintian finds nothing to say.
 # Run from anywhere; VELTRANO_PACKAGE_BUILD_DIR picks the build folder
 # (relative to the repository's top folder; build-package/ by default).
 set -euo pipefail
@@ -15,11 +16,17 @@ icon_sizes=(16 24 32 48 64 128 256)
 source scripts/packages.sh
 install_missing_packages "${veltrano_build_packages[@]}" dpkg-dev file desktop-file-utils appstream \
     binutils
+    lintian
 
 # --- Build and package ------------------------------------------------------
 # The tests are left out: they are never packaged and only cost build time.
 build_dir=${VELTRANO_PACKAGE_BUILD_DIR:-build-package}
-cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=Release -DVELTRANO_BUILD_TESTS=OFF >/dev/null
+# Debian's build flags with every hardening feature (bindnow, PIE, fortify,
+# stack protector), as a Debian package build would give them.
+flag() { DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get "$1"; }
+cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=Release -DVELTRANO_BUILD_TESTS=OFF \
+    -DCMAKE_CXX_FLAGS="$(flag CPPFLAGS) $(flag CXXFLAGS)" \
+    -DCMAKE_EXE_LINKER_FLAGS="$(flag LDFLAGS)" >/dev/null
 cmake --build "$build_dir" --parallel "$(nproc)"
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build_dir/CMakeCache.txt")
 
@@ -172,12 +179,18 @@ metainfo_release_is_current() {
         || { echo "       newest release is '$newest', the project is $version"; return 1; }
 }
 
-questions_version_runs() {
-    local output
-    output=$(env -u DISPLAY -u WAYLAND_DISPLAY "$root/usr/bin/veltrano-questions" --version) \
-        || { echo "       veltrano-questions --version failed"; return 1; }
+# With no display at all: --version must not try to open a window.
+version_runs() {
+    local program=$1 output
+    output=$(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb "$root/usr/bin/$program" --version) \
+        || { echo "       $program --version failed"; return 1; }
     grep -qF "$version" <<<"$output" \
         || { echo "       printed '$output', not version $version"; return 1; }
+}
+
+# Errors, warnings and notes alike; the notes cover hardening and stripping.
+lintian_is_silent() {
+    quietly lintian --display-info --pedantic --fail-on error,warning,info,pedantic "$deb"
 }
 
 # What the package holds
@@ -187,10 +200,11 @@ check "usr/bin holds only the two programs (no tests)" only_the_programs_in_bin
 check "package holds the desktop entry" in_list "usr/share/applications/$app_id.desktop"
 check "package holds the metainfo" in_list "usr/share/metainfo/$app_id.metainfo.xml"
 check "package holds the hicolor icons 16 to 256 and scalable" hicolor_icons
-check "package holds the manual page of veltrano-questions" \
-    in_list usr/share/man/man1/veltrano-questions.1
-check "package holds README.md and LICENSE" \
-    in_list usr/share/doc/veltrano-test/README.md usr/share/doc/veltrano-test/LICENSE
+check "package holds both manual pages, compressed" \
+    in_list usr/share/man/man1/veltrano-questions.1.gz usr/share/man/man1/veltrano-test.1.gz
+check "package holds README.md, the copyright file and the changelog" \
+    in_list usr/share/doc/veltrano-test/README.md usr/share/doc/veltrano-test/copyright \
+    usr/share/doc/veltrano-test/changelog.gz
 check "every file lies under /usr" only_under_usr
 
 # The control fields
@@ -213,7 +227,10 @@ check "appstreamcli validate --no-net passes" \
     quietly appstreamcli validate --no-net "$root/usr/share/metainfo/$app_id.metainfo.xml"
 check "metainfo launches the desktop entry" metainfo_names_desktop_entry
 check "metainfo's newest release is $version" metainfo_release_is_current
-check "extracted veltrano-questions --version prints $version" questions_version_runs
+check "extracted veltrano-questions --version prints $version" version_runs veltrano-questions
+check "extracted veltrano-test --version prints $version, with no display" \
+    version_runs veltrano-test
+check "lintian finds nothing (errors, warnings, notes, pedantic)" lintian_is_silent
 
 echo
 echo "package check: $passed passed, $failed failed"

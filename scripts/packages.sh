@@ -8,8 +8,10 @@
 # libqt6sql6-sqlite is the SQLite driver the progress store opens at run
 # time; qt6-charts-dev the statistics window's chart (Qt Print Support comes
 # with qt6-base-dev); poppler-utils reads the PDF report back in its test.
+# Qt TextToSpeech's CMake package needs qt6-declarative-dev as well (its
+# QmlIntegration part).
 veltrano_build_packages=(cmake make g++ python3 qt6-base-dev libgl-dev qt6-tools-dev qt6-l10n-tools
-    qt6-translations-l10n
+    qt6-translations-l10n qt6-speech-dev qt6-declarative-dev
     fonts-liberation libqt6sql6-sqlite qt6-charts-dev poppler-utils)
 
 install_missing_packages() {

@@ -33,6 +33,20 @@ public:
     static QString percentage(int correct, int total);
     // The time left in an exam, in whole seconds rounded up: "Time left: 44:59".
     static QString timeLeft(qint64 ms);
+
+    // --- What screen readers and read-aloud say, fuller than the screen.
+    // "Question 3 of 20. Which ...?"
+    static QString spokenQuestion(const TestItem &item, int testSize, const QuestionBank &bank);
+    // "Correct. You chose C.", "Wrong. You chose C. The correct answer is D."
+    // or "Unanswered. The correct answer is D."
+    static QString spokenVerdict(const Verdict &verdict);
+    // What the review's marks say about the choice in display slot 1..4:
+    // "Your answer, correct.", "Your answer, wrong.", "The correct answer."
+    // or nothing.
+    static QString choiceMark(const Verdict &verdict, int slot);
+    // The question and its four choices, as read aloud: "Question 3 of 20.
+    // Which ...? A: First choice. B: ..."
+    static QString readAloud(const TestItem &item, int testSize, const QuestionBank &bank);
 };
 
 } // namespace veltrano

@@ -1,8 +1,16 @@
 #include "windows/clickable_label.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 namespace veltrano {
+
+ClickableLabel::ClickableLabel(QWidget *parent) : ClickableLabel(QString(), parent) {}
+
+ClickableLabel::ClickableLabel(const QString &text, QWidget *parent) : QLabel(text, parent)
+{
+    setFocusPolicy(Qt::StrongFocus);
+}
 
 void ClickableLabel::styleAsLink()
 {
@@ -32,6 +40,20 @@ void ClickableLabel::mouseReleaseEvent(QMouseEvent *event)
     event->accept();
     if (rect().contains(event->position().toPoint()))
         emit clicked();
+}
+
+void ClickableLabel::keyPressEvent(QKeyEvent *event)
+{
+    const bool follows = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ||
+                         event->key() == Qt::Key_Space;
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (!follows || !plain || !isLink()) {
+        QLabel::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    if (!event->isAutoRepeat())
+        activate();
 }
 
 } // namespace veltrano

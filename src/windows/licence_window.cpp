@@ -50,6 +50,13 @@ void Form3::retranslateUi()
     setWindowTitle(tr("License"));
     Command1->setText(agreementPending_ ? tr("&Accept") : tr("OK"));
     Command2->setText(tr("Not Accept"));
+    Text1->setAccessibleName(tr("License agreement"));
+    // Spoken as the window opens: focus starts on the answer, not the text.
+    setAccessibleDescription(
+        agreementPending_
+            ? tr("Please read the license agreement: press Tab to move into its text. Then "
+                 "choose Accept or Not Accept.")
+            : tr("The license agreement: press Tab to move into its text."));
 }
 
 void Form3::changeEvent(QEvent *event)

@@ -4,12 +4,15 @@
 #include "practice/history_codec.h"
 #include "progress/progress_store.h"
 #include "windows/about_window.h"
+#include "windows/accessible_controls.h"
 #include "windows/captions.h"
 #include "windows/clickable_label.h"
+#include "windows/focus_ring.h"
 #include "windows/licence_window.h"
 #include "windows/platform/announcer.h"
 #include "windows/platform/message_box.h"
 #include "windows/platform/web_launcher.h"
+#include "windows/read_aloud.h"
 #include "windows/result_window.h"
 #include "windows/settings_keys.h"
 #include "windows/twips.h"
@@ -17,6 +20,7 @@
 #include "windows/window_setup.h"
 #include "windows/wrapping_buttons.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -27,6 +31,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QShortcut>
+#include <QSignalBlocker>
 #include <QTimer>
 
 namespace veltrano {
@@ -38,6 +43,8 @@ Form1::Form1(Seams seams, QWidget *parent)
 {
     language_ = initialLanguage();
     translators_.use(language_);
+    installAccessibleControls();
+    FocusRing::install();
     createControls();
     createMenu();
     connectControls();
@@ -45,7 +52,12 @@ Form1::Form1(Seams seams, QWidget *parent)
 }
 
 // Out of line: ProgressStore is complete only here.
-Form1::~Form1() = default;
+Form1::~Form1()
+{
+    // Closing as a widget, the window still moves the focus: it must not
+    // reach this part of it, already gone.
+    disconnect(qApp, &QApplication::focusChanged, this, nullptr);
+}
 
 void Form1::Form_Load()
 {
@@ -239,16 +251,18 @@ void Form1::showNewTest()
 {
     Frame1->show();
     showCurrentQuestion();
-    focusOptions();
     Check1->setEnabled(false);
     updateStateCaptions();
     followExamState();
+    questionMoved();
 }
 
 void Form1::updateStateCaptions()
 {
     Command2->setText(test_.state() == TestState::Running ? tr("Re&start") : tr("&Start"));
     Command6->setText(test_.isReviewing() ? tr("Scores") : tr("&Finish"));
+    Command6->setToolTip(test_.isReviewing() ? tr("See your score again (Alt+F)")
+                                             : tr("Finish the test and see your score (Alt+F)"));
     scoresShortcut_->setEnabled(test_.isReviewing());
     updateProgressActions();
 }
@@ -265,6 +279,7 @@ void Form1::showCurrentQuestion()
     updateButtons();
     Image1->hide();
     Image2->hide();
+    describeQuestion();
     if (test_.testIdle())
         Command5_Click();
 }
@@ -279,6 +294,8 @@ void Form1::showItem(const TestItem &item)
 
 void Form1::showSelection(const TestItem &item)
 {
+    // Showing the recorded answer is not an answer.
+    const QSignalBlocker quiet(optionGroup_);
     // An exclusive group cannot show "nothing chosen"; lift it meanwhile.
     optionGroup_->setExclusive(false);
     for (int i = 0; i < 4; ++i)
@@ -286,10 +303,12 @@ void Form1::showSelection(const TestItem &item)
     optionGroup_->setExclusive(true);
 }
 
+// An answer checked, however: a click, a key, or the toggle action of a
+// screen reader, switch access or voice control.
 void Form1::Option1_Click(int index)
 {
     // A finished test's answers are locked: show the recorded choice again.
-    if (!test_.choose(index, Option1.at(index)->isChecked()))
+    if (!test_.choose(index, true))
         showSelection(test_.currentItem());
 }
 
@@ -311,37 +330,32 @@ void Form1::Command5_Click()
     placeMark(Image2, verdict.correctSlot - 1);
     Label2->setText(Captions::verdict(verdict));
     LabelExplanation->setText(Captions::explanation(test_.currentItem().question, bank_));
-    // Screen readers read a label's text as its name.
-    platform::announceNameChange(Label2);
     if (!verdict.correct && verdict.chosenOption >= 0)
         placeMark(Image1, verdict.chosenOption);
+    describeVerdict(verdict);
 }
 
 void Form1::Command3_Click()
 {
-    if (test_.previous())
-        showCurrentQuestion();
-    focusOptions();
+    if (!test_.previous())
+        return;
+    showCurrentQuestion();
+    questionMoved();
 }
 
 void Form1::Command4_Click()
 {
-    if (test_.next())
-        showCurrentQuestion();
-    focusOptions();
+    if (!test_.next())
+        return;
+    showCurrentQuestion();
+    questionMoved();
 }
 
 void Form1::Check1_Click()
 {
     test_.setWrongOnlyView(Check1->isChecked());
     showCurrentQuestion();
-}
-
-void Form1::focusOptions()
-{
-    // Keyboard users stay with the answers as they move through the test.
-    const int chosen = test_.currentItem().chosenOption;
-    Option1.at(chosen >= 0 ? chosen : 0)->setFocus(Qt::OtherFocusReason);
+    questionMoved();
 }
 
 void Form1::keyPressEvent(QKeyEvent *event)
@@ -357,8 +371,12 @@ void Form1::keyPressEvent(QKeyEvent *event)
         QMainWindow::keyPressEvent(event);
         return;
     }
-    Option1.at(slot)->setFocus(Qt::ShortcutFocusReason);
+    // Choosing by key is moving on from the question: screen readers now
+    // hear only the choice, even when the focus was on it already.
+    for (WrappingRadioButton *option : Option1)
+        option->setSpokenLabel(nullptr);
     Option1.at(slot)->click();
+    platform::announceFocus(Option1.at(slot));
 }
 
 void Form1::Command6_Click()
@@ -398,7 +416,14 @@ void Form1::showScores()
     if (test_.isExam())
         result.showExamVerdict(test_.passed(), test_.examRules().passMark);
     centreWindow(&result);
+    // Chosen while the result window still has the focus, the question
+    // takes it back directly as that window closes.
+    connect(&result, &QDialog::finished, this, [this] { questionFocus()->setFocus(); });
     result.exec();
+    // Coming back from another window, screen readers present the focus
+    // anyway: it need not be offered afresh.
+    questionFocus()->setFocus();
+    readAloud_->moved(textToReadAloud());
 }
 
 void Form1::refreshHistoryButtons()

@@ -10,6 +10,7 @@
 #include "windows/platform/settings_store.h"
 #include "windows/platform/translators.h"
 #include "windows/progress_location.h"
+#include "windows/platform/speech.h"
 
 #include <QLocale>
 #include <QMainWindow>
@@ -33,6 +34,7 @@ namespace veltrano {
 class ClickableLabel;
 class ProgressStore;
 struct StoreStatus;
+class ReadAloud;
 class WrappingPushButton;
 class WrappingRadioButton;
 
@@ -51,6 +53,7 @@ struct Seams {
     std::unique_ptr<platform::FileChooser> files = std::make_unique<platform::NativeFileChooser>();
     // Where the statistics and printing modules are.
     QString moduleFolder = defaultModuleFolder();
+    std::unique_ptr<platform::Speaker> speaker = std::make_unique<platform::SystemSpeaker>();
 };
 
 // The main window: the size list, the test controls, the question on view and
@@ -104,6 +107,9 @@ private slots:
     void mexport_Click();  // "E&xport Progress…"
     void mimport_Click();  // "&Import Progress…"
 
+    // "&Read Aloud", F5.
+    void readQuestionAloud();
+
 private:
     void Form_Load();
     Language initialLanguage() const;
@@ -121,9 +127,23 @@ private:
     // The captions that follow the test's state: Start or Restart, Finish or
     // Scores.
     void updateStateCaptions();
-    void focusOptions();
     void placeMark(QLabel *mark, int optionIndex);
     void showScores();
+
+    // What screen readers and read-aloud hear (main_window_accessibility.cpp).
+    // After every move to another question: focus on the answers (in a
+    // review, on the verdict) so that screen readers speak the question, and
+    // the reading aloud follows.
+    void questionMoved();
+    QWidget *questionFocus() const;
+    // The spoken texts of the question on view: its caption and question
+    // while it is answered; then the verdict and the choices' marks.
+    void describeQuestion();
+    void describeVerdict(const Verdict &verdict);
+    // The size list's label speaks the size chosen, and a change is heard.
+    void describeSizeList();
+    void followFocus(QWidget *old, QWidget *now);
+    QString textToReadAloud() const;
 
     void inlineread();
     void loadRedo();
@@ -180,6 +200,8 @@ private:
     bool agreementPending_ = false;
     std::unique_ptr<ProgressStore> progress_; // made on first use
     std::optional<FinishedTest> lastFinished_;
+    bool movingFocus_ = false; // the window itself moves the focus to a question
+    QString verdictHeard_;     // the review's verdict and explanation, as spoken
 
     WrappingPushButton *Command2 = nullptr;         // "&Start" / "Re&start"
     QGroupBox *Frame1 = nullptr;                    // the question on view
@@ -232,6 +254,10 @@ private:
     QAction *mreport = nullptr;              // "&Print or Save Report…"
     QAction *mexport = nullptr;              // "E&xport Progress…"
     QAction *mimport = nullptr;              // "&Import Progress…"
+    QMenu *mvoice = nullptr;                // "&Voice"
+    QAction *mreadaloud = nullptr;           // "&Read Aloud", F5
+    QAction *mreadnew = nullptr;             // "Read Every &New Question", checkable
+    ReadAloud *readAloud_ = nullptr;
 };
 
 } // namespace veltrano

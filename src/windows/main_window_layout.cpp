@@ -8,13 +8,16 @@
 #include "windows/clickable_label.h"
 #include "windows/fonts.h"
 #include "windows/main_window.h"
+#include "windows/platform/message_box.h"
 #include "windows/platform/web_launcher.h"
+#include "windows/read_aloud.h"
 #include "windows/web_addresses.h"
 #include "windows/widget_factory.h"
 #include "windows/wrapping_buttons.h"
 
 #include <QAction>
 #include <QActionGroup>
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -69,8 +72,9 @@ void Form1::createControls()
                                                twipsRect(8040, 4680 + explanationRoom, 1095, 375));
     Label3 = makeControl<QLabel>(form, "Label3", twipsRect(240, 360, 2175, 375));
     // Drawn 1815 twips wide, the list cut off "165 Questions(ALL)" beside its
-    // arrow; it keeps its left edge and takes the free room up to "&Start".
-    Combo1 = makeControl<QComboBox>(form, "Combo1", twipsRect(2520, 348, 2010, 315));
+    // arrow; it keeps its left edge and takes the free room up to "&Start",
+    // less the room a focus ring needs between the two.
+    Combo1 = makeControl<QComboBox>(form, "Combo1", twipsRect(2520, 348, 1935, 315));
     Command7 = makeControl<WrappingPushButton>(form, "Command7", twipsRect(5760, 240, 1575, 495));
     Command8 = makeControl<WrappingPushButton>(form, "Command8", twipsRect(7440, 240, 1335, 495));
     Command10 = makeControl<WrappingPushButton>(form, "Command10", twipsRect(8880, 240, 1215, 495));
@@ -125,6 +129,9 @@ void Form1::createControls()
     Label5->setFont(microsoftSansSerif(12, true));
     Image4->setPixmap(QPixmap(QStringLiteral(":/pictures/banner_photo.png")));
     Image4->setCursor(Qt::PointingHandCursor);
+    // The banner's words open the page its slogan links to: for the mouse
+    // only, the slogan being the link the keyboard and screen readers take.
+    Picture1->setFocusPolicy(Qt::NoFocus);
     Image3->hide();
     Command9->hide();
 
@@ -140,11 +147,13 @@ void Form1::createControls()
     scoresShortcut_ = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_F), this);
     scoresShortcut_->setEnabled(false);
 
-    // Tab order: Start first, then the question, then the size list and the
-    // history buttons.
+    // Tab order: as the window reads, left to right and down: the size list,
+    // the buttons beside it, the answers, the verdict and the report link of
+    // a review, the buttons under the question, then the banner's links.
     const QList<QWidget *> tabOrder{
-        Command2, Option1.at(0), Option1.at(1), Option1.at(2), Option1.at(3), Command3, Command4,
-        Check1,   Command6,      Combo1,        Command7,      Command8,      Command10};
+        Combo1,        Command2,      Command7,      Command8, Command10,   Option1.at(0),
+        Option1.at(1), Option1.at(2), Option1.at(3), Label2,   LabelReport, Command3,
+        Command4,      Check1,        Command6,      Image4,   Label5};
     for (qsizetype i = 1; i < tabOrder.size(); ++i)
         setTabOrder(tabOrder.at(i - 1), tabOrder.at(i));
 
@@ -162,8 +171,15 @@ void Form1::createMenu()
     mabout = addMenuAction("mabout");
     mlic = addMenuAction("mlic");
     other = addMenuAction("other");
-    mexit = addMenuAction("mexit");
-    createProgressMenus();
+
+    mvoice = menuBar()->addMenu(QString());
+    mvoice->setObjectName(QStringLiteral("mvoice"));
+    mvoice->setToolTipsVisible(true);
+    mreadaloud = mvoice->addAction(QString());
+    mreadaloud->setObjectName(QStringLiteral("mreadaloud"));
+    mreadnew = mvoice->addAction(QString());
+    mreadnew->setObjectName(QStringLiteral("mreadnew"));
+    readAloud_ = new ReadAloud(*seams_.speaker, settings_, mreadaloud, mreadnew, this);
 
     // Each language is named in itself, in every language.
     mlanguage = menuBar()->addMenu(QString());
@@ -178,6 +194,9 @@ void Form1::createMenu()
     };
     mlangEn = addLanguage("mlangEn", QStringLiteral("English"));
     mlangFr = addLanguage("mlangFr", QStringLiteral("Fran\u00e7ais"));
+
+    mexit = addMenuAction("mexit");
+    createProgressMenus();
 }
 
 void Form1::connectControls()
@@ -190,8 +209,16 @@ void Form1::connectControls()
     connect(Command6, &QPushButton::clicked, this, &Form1::Command6_Click);
     connect(Command7, &QPushButton::clicked, this, &Form1::Command7_Click);
     connect(Command8, &QPushButton::clicked, this, &Form1::Command8_Click);
-    connect(Check1, &QCheckBox::clicked, this, &Form1::Check1_Click);
-    connect(optionGroup_, &QButtonGroup::idClicked, this, &Form1::Option1_Click);
+    // Toggled, not clicked: the toggle action of screen readers counts too.
+    connect(Check1, &QCheckBox::toggled, this, &Form1::Check1_Click);
+    // An answer counts however its button gets checked: a click, a key, or
+    // the toggle action of a screen reader, switch access or voice control.
+    connect(optionGroup_, &QButtonGroup::idToggled, this, [this](int index, bool checked) {
+        if (checked)
+            Option1_Click(index);
+    });
+    connect(qApp, &QApplication::focusChanged, this, &Form1::followFocus);
+    connect(Combo1, &QComboBox::currentIndexChanged, this, &Form1::describeSizeList);
     connect(scoresShortcut_, &QShortcut::activated, Command6, &QPushButton::click);
     connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
     connect(LabelReport, &ClickableLabel::clicked, this, &Form1::reportProblem);
@@ -202,6 +229,10 @@ void Form1::connectControls()
     connect(mexit, &QAction::triggered, this, &Form1::Command1_Click);
     connect(mlangEn, &QAction::triggered, this, [this] { setLanguage(Language::English); });
     connect(mlangFr, &QAction::triggered, this, [this] { setLanguage(Language::French); });
+    connect(readAloud_, &ReadAloud::readRequested, this, &Form1::readQuestionAloud);
+    connect(readAloud_, &ReadAloud::settingNotSaved, this, [this](const QString &reason) {
+        platform::MessageBox::inform(this, tr("Your settings could not be saved.\n%1").arg(reason));
+    });
 
     const auto opens = [this](auto *control, const auto signal, const char *address) {
         connect(control, signal, this,

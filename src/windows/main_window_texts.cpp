@@ -4,6 +4,7 @@
 
 #include "windows/clickable_label.h"
 #include "windows/main_window.h"
+#include "windows/read_aloud.h"
 #include "windows/wrapping_buttons.h"
 
 #include <QAction>
@@ -45,6 +46,10 @@ void Form1::retranslateUi()
     retranslatePracticeMenu();
     retranslateExam();
     retranslateProgressMenus();
+    mvoice->setTitle(tr("&Voice"));
+    mreadaloud->setText(tr("&Read Aloud"));
+    mreadnew->setText(tr("Read Every &New Question"));
+    readAloud_->retranslate();
 
     // Each entry carries its size as data: nothing reads a size back out of
     // a caption.
@@ -59,6 +64,7 @@ void Form1::retranslateUi()
     }
 
     describeControls();
+    describeSizeList();
     updateStateCaptions();
     if (test_.testSize() > 0)
         showCurrentQuestion();
@@ -66,47 +72,26 @@ void Form1::retranslateUi()
 
 void Form1::describeControls()
 {
-    const auto describe = [](QWidget *control, const QString &name, const QString &tip = {}) {
-        control->setAccessibleName(name);
-        if (!tip.isEmpty())
-            control->setToolTip(tip);
-    };
-    describe(Combo1, tr("Practice question number"), tr("How many questions the next test asks"));
-    describe(Command2, tr("Start"), tr("Start a new practice test (Alt+S)"));
-    describe(Command7, tr("Redo incorrect questions"),
-             tr("Practise the questions you last answered wrongly (Alt+R)"));
-    describe(Command8, tr("Clear incorrect history"),
-             tr("Forget the questions you answered wrongly (Alt+C)"));
-    describe(Command10, tr("Info Center"), tr("Open the Veltrano Test home page (Alt+I)"));
-    describe(Command3, tr("Previous question"), tr("Go to the previous question (Alt+P)"));
-    describe(Command4, tr("Next question"), tr("Go to the next question (Alt+N)"));
-    describe(Command6, tr("Finish"), tr("Finish the test and see your score (Alt+F)"));
-    describe(Check1, tr("View wrong answers only"),
-             tr("In the review, visit only the questions answered wrongly"));
-    describe(Command5, tr("Check answer"));
-    describe(Command1, tr("Exit"));
-    describe(Frame1, tr("Question"));
-    // The question and the verdict are named by their own text.
-    Label1->setAccessibleDescription(tr("Question text"));
-    Label2->setAccessibleDescription(tr("Verdict"));
-    describe(Label3, tr("Practice question number"));
-    describe(Label4, tr("Banner"));
-    describe(LabelReport, tr("Report a problem with this question"),
-             tr("Write to us about this question in your e-mail program"));
-    describe(Image1, tr("Your wrong answer"));
-    describe(Image2, tr("The correct answer"));
-    describe(Picture1, tr("Try a free sample test online"),
-             tr("Open the free sample test in your browser"));
-    describe(Label5, tr("Try a free sample test online"),
-             tr("Open the free sample test in your browser"));
-    describe(Image4, tr("Veltrano Test home page"),
-             tr("Open the Veltrano Test home page in your browser"));
-    describe(Image3, tr("Partner site"));
-    for (int i = 0; i < 4; ++i) {
-        // The option's accessible name is its whole text, set as it is shown.
-        Option1.at(i)->setToolTip(
-            tr("Choose this answer (key %1 or %2)").arg(i + 1).arg(QChar(u'A' + i)));
-    }
+    // A control's spoken name is its caption, as voice control users read
+    // it off the screen; only pictures and the banner's placeholder, which
+    // show no words, are named here.
+    Combo1->setToolTip(tr("How many questions the next test asks"));
+    Command2->setToolTip(tr("Start a new practice test (Alt+S)"));
+    Command7->setToolTip(tr("Practise the questions you last answered wrongly (Alt+R)"));
+    Command8->setToolTip(tr("Forget the questions you answered wrongly (Alt+C)"));
+    Command10->setToolTip(tr("Open the Veltrano Test home page (Alt+I)"));
+    Command3->setToolTip(tr("Go to the previous question (Alt+P)"));
+    Command4->setToolTip(tr("Go to the next question (Alt+N)"));
+    Check1->setToolTip(tr("In the review, visit only the questions answered wrongly"));
+    LabelReport->setToolTip(tr("Write to us about this question in your e-mail program"));
+    Label5->setToolTip(tr("Open the free sample test in your browser"));
+    Picture1->setToolTip(tr("Open the free sample test in your browser"));
+    Label4->setAccessibleName(tr("Banner"));
+    Image4->setAccessibleName(tr("Veltrano Test home page"));
+    Image4->setToolTip(tr("Open the Veltrano Test home page in your browser"));
+    Image3->setAccessibleName(tr("Partner site"));
+    Image1->setAccessibleName(tr("Your wrong answer"));
+    Image2->setAccessibleName(tr("The correct answer"));
 }
 
 } // namespace veltrano

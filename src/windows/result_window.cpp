@@ -10,6 +10,9 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <array>
+#include <utility>
+
 namespace veltrano {
 
 Form2::Form2(int total, int correct, QWidget *parent)
@@ -64,6 +67,16 @@ void Form2::retranslateUi()
         LabelVerdict->setText(*passed_ ? tr("PASS") : tr("FAIL"));
         LabelPassMark->setText(tr("Pass mark: %1 of %2").arg(passMark_).arg(total_));
     }
+    // Screen readers speak a window's description as it opens: the figures,
+    // which they would otherwise reach only by reviewing the screen.
+    const std::array<std::pair<QLabel *, QLabel *>, 3> rows{
+        {{Label1, Label4}, {Label2, Label5}, {Label3, Label6}}};
+    QStringList figures;
+    for (const auto &[caption, value] : rows)
+        figures.append(caption->text() + u' ' + value->text());
+    if (passed_)
+        figures += {LabelVerdict->text(), LabelPassMark->text()};
+    setAccessibleDescription(figures.join(QStringLiteral(". ")) + u'.');
 }
 
 void Form2::showExamVerdict(bool passed, int passMark)

@@ -14,5 +14,7 @@ inline const QString historyKey = QStringLiteral("redo");
 inline const QString firstRunKey = QStringLiteral("zzz");
 // The language the user chose: "en" or "fr"; missing until they choose.
 inline const QString languageKey = QStringLiteral("language");
+// "1" while every new question is read aloud as it comes into view.
+inline const QString readAloudKey = QStringLiteral("readAloud");
 
 } // namespace veltrano::settings

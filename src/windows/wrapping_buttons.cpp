@@ -1,5 +1,6 @@
 #include "windows/wrapping_buttons.h"
 
+#include <QAccessible>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
@@ -45,6 +46,18 @@ void WrappingRadioButton::paintEvent(QPaintEvent *)
 bool WrappingRadioButton::hitButton(const QPoint &pos) const
 {
     return rect().contains(pos);
+}
+
+void WrappingRadioButton::setLocked(bool locked)
+{
+    if (locked_ == locked)
+        return;
+    locked_ = locked;
+    QAccessible::State changed;
+    changed.disabled = true;
+    changed.readOnly = true;
+    QAccessibleStateChangeEvent event(this, changed);
+    QAccessible::updateAccessibility(&event);
 }
 
 QRect WrappingPushButton::textRect() const

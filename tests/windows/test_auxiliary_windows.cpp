@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -277,6 +278,20 @@ private slots:
         clickedOpens(child<QWidget>(window, "Picture1"), web::sampleTestPage);
         clickedOpens(child<QWidget>(window, "Label5"), web::sampleTestPage);
 
+        // From the keyboard: a link takes the focus and Enter or Space
+        // follows it; the banner's words, a mouse target beside the slogan's
+        // link, take no focus.
+        const auto keyOpens = [&](QWidget *link, Qt::Key key, const char *address) {
+            QVERIFY2(link->focusPolicy() & Qt::TabFocus, qPrintable(link->objectName()));
+            QTest::keyClick(link, key);
+            QVERIFY2(launchers.started.size() == 1, qPrintable(link->objectName()));
+            QCOMPARE(launchers.lastAddress(), QString::fromLatin1(address));
+            launchers.started.clear();
+        };
+        keyOpens(child<QWidget>(window, "Label5"), Qt::Key_Return, web::sampleTestPage);
+        keyOpens(child<QWidget>(window, "Image4"), Qt::Key_Space, web::homePage);
+        QCOMPARE(child<QWidget>(window, "Picture1")->focusPolicy(), Qt::NoFocus);
+
         Form4 about(QStringLiteral("December 2026"), &window);
         about.show();
         QVERIFY(QTest::qWaitForWindowExposed(&about));
@@ -284,6 +299,7 @@ private slots:
         clickedOpens(child<QWidget>(about, "Command2"), web::homePage);
         clickedOpens(child<QWidget>(about, "Command3"), web::onlineTestPage);
         clickedOpens(child<QWidget>(about, "Label4"), web::homePage);
+        keyOpens(child<QWidget>(about, "Label4"), Qt::Key_Enter, web::homePage);
         QCOMPARE(child<QLabel>(about, "Label3")->text(),
                  QStringLiteral("For more hints about the Veltrano test, please visit: "));
         QVERIFY(child<QLabel>(about, "Label1")

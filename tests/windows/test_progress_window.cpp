@@ -51,7 +51,7 @@ private slots:
             bar.append(action->menu() ? action->menu()->objectName() + u'=' + action->text()
                                       : action->objectName());
         QCOMPARE(bar, QStringList({"mpractice=Prac&tice", "mprogress=Progr&ess", "mabout", "mlic",
-                                   "other", "mexit", "mlanguage=Lang&uage"}));
+                                   "other", "mvoice=&Voice", "mlanguage=Lang&uage", "mexit"}));
         QStringList progress;
         for (const QAction *action : child<QMenu>(*window, "mprogress")->actions())
             if (!action->isSeparator())

@@ -112,10 +112,31 @@ private:
     QString suggested_;
 };
 
+// A speech engine that only records what it is asked to read.
+class RecordingSpeaker : public veltrano::platform::Speaker {
+public:
+    explicit RecordingSpeaker(QString unavailableReason = {})
+        : reason_(std::move(unavailableReason))
+    {
+    }
+
+    State state() const override { return reason_.isEmpty() ? State::Ready : State::Unavailable; }
+    QString unavailableReason() const override { return reason_; }
+    void say(const QString &text) override { said.append(text); }
+    void stop() override { ++stops; }
+
+    QStringList said;
+    int stops = 0;
+
+private:
+    QString reason_;
+};
+
 // What a window in a test reaches: the test's settings and data folder,
 // draws from a fixed seed (every run asks the same questions in the same
 // order), a clock that moves only when the test moves it, file dialogs that
-// answer nothing, and the modules of this build.
+// answer nothing, the modules of this build, and a speech engine that stays
+// silent.
 inline veltrano::Seams testSeams(std::uint64_t seed = 1)
 {
     veltrano::Seams seams;
@@ -123,6 +144,7 @@ inline veltrano::Seams testSeams(std::uint64_t seed = 1)
     seams.clock = std::make_unique<veltrano::ScriptedClock>();
     seams.files = std::make_unique<ScriptedFileChooser>();
     seams.moduleFolder = QStringLiteral(VELTRANO_MODULE_DIR);
+    seams.speaker = std::make_unique<RecordingSpeaker>();
     return seams;
 }
 
@@ -165,24 +187,24 @@ inline void click(const QWidget &window, const QString &buttonName)
     QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
 }
 
-inline void goTo(const veltrano::Form1 &window, int position)
-{
-    while (window.practiceTest().currentPos() > position)
-        click(window, "Command3");
-    while (window.practiceTest().currentPos() < position)
-        click(window, "Command4");
-}
-
-// Presses a key in the window, where the focus is, as a user does.
+// A key pressed where the window's focus is, the window made active first
+// (offscreen, a closed modal window hands activation back to no one).
 inline void press(QWidget &window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 {
-    // Offscreen, a closed modal window hands activation back to no one.
     QApplication::setActiveWindow(&window);
     QWidget *target = QApplication::focusWidget() ? QApplication::focusWidget() : &window;
     QTest::keyClick(target, key, modifiers);
     // A mnemonic clicks its button a moment later, as a user sees it pressed.
     if (modifiers & Qt::AltModifier)
         QTest::qWait(250);
+}
+
+inline void goTo(const veltrano::Form1 &window, int position)
+{
+    while (window.practiceTest().currentPos() > position)
+        click(window, "Command3");
+    while (window.practiceTest().currentPos() < position)
+        click(window, "Command4");
 }
 
 // Answers every question through the option buttons: wrong at the given
