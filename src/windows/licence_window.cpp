@@ -13,15 +13,17 @@
 
 namespace veltrano {
 
-QString Form3::agreementText()
+QString Form3::agreementText(Language language)
 {
-    QFile file(QStringLiteral(":/licence.txt"));
+    QFile french(QStringLiteral(":/licence.fr.txt"));
+    QFile english(QStringLiteral(":/licence.txt"));
+    QFile &file = language == Language::French && french.exists() ? french : english;
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return QString::fromUtf8(file.readAll());
 }
 
-Form3::Form3(bool agreementPending, QWidget *parent)
+Form3::Form3(bool agreementPending, Language language, QWidget *parent)
     : QDialog(parent), agreementPending_(agreementPending)
 {
     setObjectName(QStringLiteral("Form3"));
@@ -35,7 +37,7 @@ Form3::Form3(bool agreementPending, QWidget *parent)
     Text1->setLineWrapMode(QPlainTextEdit::NoWrap);
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Text1->setPlainText(agreementText());
+    Text1->setPlainText(agreementText(language));
     Command1->setDefault(true);
     Command2->setVisible(agreementPending);
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "bank/question_bank.h"
+
 #include <QDialog>
 
 class QPlainTextEdit;
@@ -12,10 +14,11 @@ namespace veltrano {
 class Form3 : public QDialog {
     Q_OBJECT
 public:
-    explicit Form3(bool agreementPending, QWidget *parent = nullptr);
+    explicit Form3(bool agreementPending, Language language = Language::English,
+                   QWidget *parent = nullptr);
 
-    // The agreement text shipped with the program.
-    static QString agreementText();
+    // The agreement text shipped with the program, in the given language.
+    static QString agreementText(Language language);
 
 protected:
     void changeEvent(QEvent *event) override;

@@ -199,7 +199,7 @@ void Form1::Timer1_Timer()
                      "shown again the next time the program starts.")
                       .arg(reason));
     agreementPending_ = true;
-    Form3 agreement(true, this);
+    Form3 agreement(true, language_, this);
     centreWindow(&agreement);
     if (agreement.exec() != QDialog::Accepted) {
         endProgram();
@@ -210,7 +210,7 @@ void Form1::Timer1_Timer()
 
 void Form1::mlic_Click()
 {
-    Form3 licence(false, this);
+    Form3 licence(false, language_, this);
     centreWindow(&licence);
     licence.exec();
 }

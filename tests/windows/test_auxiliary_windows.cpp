@@ -112,7 +112,7 @@ private slots:
         Form2 result(5, 3, &window);
         QCOMPARE(result.windowTitle(), QStringLiteral("Test Result"));
         verifyFixedWindow(result, QSize(376, 311));
-        Form3 licence(false, &window);
+        Form3 licence(false, Language::English, &window);
         QCOMPARE(licence.windowTitle(), QStringLiteral("License"));
         verifyFixedWindow(licence, QSize(700, 424));
         Form4 about(QStringLiteral("December 2026"), &window);
