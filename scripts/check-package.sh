@@ -24,9 +24,13 @@ build_dir=${VELTRANO_PACKAGE_BUILD_DIR:-build-package}
 # Debian's build flags with every hardening feature (bindnow, PIE, fortify,
 # stack protector), as a Debian package build would give them.
 flag() { DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get "$1"; }
+# Installed under /usr, so that the modules go where Debian keeps a package's
+# private libraries (/usr/lib/<triplet>/veltrano-test), out of ldconfig's way.
 cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=Release -DVELTRANO_BUILD_TESTS=OFF \
+    -DCMAKE_INSTALL_PREFIX=/usr \
     -DCMAKE_CXX_FLAGS="$(flag CPPFLAGS) $(flag CXXFLAGS)" \
-    -DCMAKE_EXE_LINKER_FLAGS="$(flag LDFLAGS)" >/dev/null
+    -DCMAKE_EXE_LINKER_FLAGS="$(flag LDFLAGS)" -DCMAKE_MODULE_LINKER_FLAGS="$(flag LDFLAGS)" \
+    >/dev/null
 cmake --build "$build_dir" --parallel "$(nproc)"
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build_dir/CMakeCache.txt")
 
