@@ -1,8 +1,6 @@
 #include "bank/question_bank.h"
 
-#include "bank/bank_data.h"
-
-#include <QFile>
+#include "bank/builtin_bank.h"
 
 #include <stdexcept>
 #include <string>
@@ -84,16 +82,20 @@ void QuestionBank::setChapterTitle(int chapter, const QString &title)
 
 void QuestionBank::inlineread(Language language)
 {
-    // Built into the program (resources/bank); the tests read every file
-    // through the same loader, so a broken one never ships.
-    QFile french(QStringLiteral(":/bank/questions.fr.json"));
-    QFile english(QStringLiteral(":/bank/questions.en.json"));
-    QFile &file = language == Language::French && french.exists() ? french : english;
-    if (!file.open(QIODevice::ReadOnly))
-        qFatal("the built-in questions are missing from this build");
-    const QString error = loadBankData(file.readAll(), *this);
-    if (!error.isEmpty())
-        qFatal("the built-in questions cannot be read: %s", qPrintable(error));
+    const BuiltInBank &builtIn = language == Language::French ? builtInFrench : builtInEnglish;
+    setReviewed(QString::fromUtf8(builtIn.reviewed));
+    for (int c = 1; c <= chapterCount; ++c)
+        setChapterTitle(c, QString::fromUtf8(builtIn.chapterTitles.at(c - 1)));
+    for (int q = 1; q <= builtIn.questionCount; ++q) {
+        const BuiltInQuestion &entry = builtIn.questions.at(q - 1);
+        setQuestion(q, QString::fromUtf8(entry.question));
+        for (int c = 1; c <= choicesPerQuestion; ++c)
+            setChoice(q, c, QString::fromUtf8(entry.choices.at(c - 1)));
+        setAnswer(q, 1);
+        setChapter(q, entry.chapter);
+        setExplanation(q, QString::fromUtf8(entry.explanation));
+    }
+    setQuestionCount(builtIn.questionCount);
 }
 
 } // namespace veltrano
