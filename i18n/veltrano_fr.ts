@@ -974,6 +974,16 @@ Cliquez sur «&#xa0;Test en ligne&#xa0;» pour un test de pratique gratuit sur l
         <source>%1 of %2</source>
         <translation>%1 sur %2</translation>
     </message>
+    <message>
+        <source>%1%</source>
+        <extracomment>%1 the share with one decimal in the user&apos;s locale: &quot;62.5%&quot;</extracomment>
+        <translation>%1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>%d%%</source>
+        <extracomment>Labels of the chart&apos;s percentage axis, printf style: &quot;%d&quot; the number, &quot;%%&quot; the percent sign (&quot;60%&quot;)</extracomment>
+        <translation>%d&#xa0;%%</translation>
+    </message>
 </context>
 <context>
     <name>veltrano::platform::SystemSpeaker</name>

@@ -4,6 +4,8 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QGroupBox>
+#include <QRegularExpression>
+#include <QTableWidget>
 
 using namespace veltrano;
 using namespace testing;
@@ -92,6 +94,38 @@ private slots:
                         ->text()
                         .endsWith(window->questionBank().pQuestion(question)));
         QCOMPARE(child<QGroupBox>(*window, "Frame1")->title(), QStringLiteral("Question 2 of 5"));
+    }
+
+    // Numbers and dates are written the way the program's language writes
+    // them, whatever the system's locale (C here).
+    void numbersFollowTheLanguage()
+    {
+        const auto window = openInLocale(french);
+        QCOMPARE(QLocale().language(), QLocale::French);
+        click(*window, "Command2");
+        answer(*window, {1, 2});
+        const ModalAnswerer closeResult("Command1", [](QWidget *result) {
+            QCOMPARE(child<QLabel>(*result, "Label6")->text(), QStringLiteral("60,0\u00a0%"));
+        });
+        click(*window, "Command6");
+        QVERIFY(closeResult.answered());
+        const ModalAnswerer closeStatistics("Command1", [](QWidget *shown) {
+            const auto *chapters = child<QTableWidget>(*shown, "TableChapters");
+            const QRegularExpression frenchPercent(QStringLiteral("^\\d+,\\d\u00a0%$"));
+            int shares = 0;
+            for (int row = 0; row < chapters->rowCount(); ++row)
+                if (chapters->item(row, 1)->text() != QStringLiteral("0")) {
+                    QVERIFY2(frenchPercent.match(chapters->item(row, 3)->text()).hasMatch(),
+                             qPrintable(chapters->item(row, 3)->text()));
+                    ++shares;
+                }
+            QVERIFY(shares > 0);
+        });
+        triggerMenu(*window, "mstats");
+        QVERIFY(closeStatistics.answered());
+
+        window->findChild<QAction *>("mlangEn")->trigger();
+        QCOMPARE(QLocale().language(), QLocale::English);
     }
 };
 
