@@ -981,8 +981,8 @@ Cliquez sur «&#xa0;Test en ligne&#xa0;» pour un test de pratique gratuit sur l
     </message>
     <message>
         <source>%d%%</source>
-        <extracomment>Labels of the chart&apos;s percentage axis, printf style: &quot;%d&quot; the number, &quot;%%&quot; the percent sign (&quot;60%&quot;)</extracomment>
-        <translation>%d&#xa0;%%</translation>
+        <extracomment>Labels of the chart&apos;s percentage axis, printf style: &quot;%d&quot; the number, &quot;%%&quot; the percent sign (&quot;60%&quot;). ASCII only: Qt Charts garbles any other character here, a non-breaking space too.</extracomment>
+        <translation>%d %%</translation>
     </message>
 </context>
 <context>

@@ -211,7 +211,8 @@ void StatisticsWindow::retranslateUi()
     auto *share = new QValueAxis(chart);
     share->setRange(0, 100);
     //: Labels of the chart's percentage axis, printf style: "%d" the number,
-    //: "%%" the percent sign ("60%")
+    //: "%%" the percent sign ("60%"). ASCII only: Qt Charts garbles any other
+    //: character here, a non-breaking space too.
     share->setLabelFormat(tr("%d%%"));
     share->setTickCount(6);
     chart->addAxis(time, Qt::AlignBottom);

@@ -4,12 +4,15 @@
 #include "windows/wrapping_buttons.h"
 
 #include <QAction>
+#include <QChart>
+#include <QChartView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QGroupBox>
 #include <QRegularExpression>
 #include <QTableWidget>
+#include <QValueAxis>
 
 using namespace veltrano;
 using namespace testing;
@@ -235,6 +238,11 @@ private slots:
                     ++shares;
                 }
             QVERIFY(shares > 0);
+            // Qt Charts garbles a non-breaking space in its axis format.
+            const QChart *chart = child<QChartView>(*shown, "ChartScores")->chart();
+            const auto *share = qobject_cast<QValueAxis *>(chart->axes(Qt::Vertical).value(0));
+            QVERIFY(share);
+            QCOMPARE(share->labelFormat(), QStringLiteral("%d %%"));
         });
         triggerMenu(*window, "mstats");
         QVERIFY(closeStatistics.answered());
