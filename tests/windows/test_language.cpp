@@ -173,17 +173,21 @@ private slots:
         seams.locale = locale;
         auto *clock = static_cast<ScriptedClock *>(seams.clock.get());
         const auto window = openWindow(std::move(seams));
+        // Finishes the test on view: its result window, then its review.
+        const auto finishAndCheck = [&window] {
+            const ScriptedAnswer finish(platform::MessageBox::Answer::Yes);
+            {
+                const CaptionChecker result;
+                click(*window, "Command6");
+                QVERIFY(result.checked);
+            }
+            verifyCaptionsFit(*window);
+        };
         verifyCaptionsFit(*window);
         child<QComboBox>(*window, "Combo1")->setCurrentIndex(5);
         click(*window, "Command2");
         verifyCaptionsFit(*window);
-        {
-            const ScriptedAnswer finish(platform::MessageBox::Answer::Yes);
-            const CaptionChecker result;
-            click(*window, "Command6");
-            QVERIFY(result.checked);
-        }
-        verifyCaptionsFit(*window);
+        finishAndCheck();
 
         window->findChild<QAction *>("mexam")->trigger();
         verifyCaptionsFit(*window); // the clock at its widest: 45 minutes
@@ -191,13 +195,7 @@ private slots:
         QVERIFY(QMetaObject::invokeMethod(child<QTimer>(*window, "TimerExam"), "timeout"));
         QVERIFY(child<QLabel>(*window, "LabelTimeNotice")->isVisible());
         verifyCaptionsFit(*window);
-        {
-            const ScriptedAnswer finish(platform::MessageBox::Answer::Yes);
-            const CaptionChecker result;
-            click(*window, "Command6");
-            QVERIFY(result.checked);
-        }
-        verifyCaptionsFit(*window);
+        finishAndCheck();
 
         const CaptionChecker about;
         window->findChild<QAction *>("mabout")->trigger();
