@@ -402,7 +402,7 @@ Voulez-vous terminer le test maintenant&#xa0;?</translation>
 It is kept while the program runs and saved again at the next Finish or Clear.</source>
         <translation>L&apos;historique des erreurs n&apos;a pas pu être enregistré.
 %1
-Il est gardé tant que le programme est ouvert et sera enregistré de nouveau au prochain «&#xa0;Terminer&#xa0;» ou «&#xa0;Effacer&#xa0;».</translation>
+Il est gardé tant que le programme est ouvert et sera enregistré de nouveau au prochain «&#xa0;Terminer&#xa0;» ou «&#xa0;Effacer l&apos;historique&#xa0;».</translation>
     </message>
     <message>
         <source>There are no incorrect questions to redo.</source>
