@@ -260,7 +260,11 @@ void Form1::showNewTest()
 void Form1::updateStateCaptions()
 {
     Command2->setText(test_.state() == TestState::Running ? tr("Re&start") : tr("&Start"));
-    Command6->setText(test_.isReviewing() ? tr("Scores") : tr("&Finish"));
+    const QString finish = tr("&Finish");
+    Command6->setText(test_.isReviewing() ? tr("Scores") : finish);
+    // The scores come back on the key that finished the test, whatever
+    // letter the program's language gives it.
+    scoresShortcut_->setKey(QKeySequence::mnemonic(finish));
     Command6->setToolTip(test_.isReviewing() ? tr("See your score again (Alt+F)")
                                              : tr("Finish the test and see your score (Alt+F)"));
     scoresShortcut_->setEnabled(test_.isReviewing());

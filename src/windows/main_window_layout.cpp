@@ -141,10 +141,11 @@ void Form1::createControls()
     Timer2 = new QTimer(this);
     Timer2->setObjectName(QStringLiteral("Timer2"));
 
-    // "Scores" has no access key of its own; Alt+F still shows them, as it
-    // finished the test. Enabled only in a review, where "&Finish" is not
-    // on the button, so the two never compete.
-    scoresShortcut_ = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_F), this);
+    // "Scores" has no access key of its own; the key of "&Finish" (Alt+F in
+    // English, set with the captions) still shows them, as it finished the
+    // test. Enabled only in a review, where "&Finish" is not on the button,
+    // so the two never compete.
+    scoresShortcut_ = new QShortcut(this);
     scoresShortcut_->setEnabled(false);
 
     // Tab order: as the window reads, left to right and down: the size list,

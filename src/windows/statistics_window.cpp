@@ -28,7 +28,8 @@ double percent(int part, int whole)
 
 QString percentText(int part, int whole)
 {
-    return QLocale().toString(percent(part, whole), 'f', 1) + QLatin1Char('%');
+    //: %1 the share with one decimal in the user's locale: "62.5%"
+    return StatisticsWindow::tr("%1%").arg(QLocale().toString(percent(part, whole), 'f', 1));
 }
 
 QLabel *wrappingLabel(QWidget *parent, const char *name)
@@ -209,7 +210,10 @@ void StatisticsWindow::retranslateUi()
     passLine->append(double(last.toMSecsSinceEpoch()), passPercent);
     auto *share = new QValueAxis(chart);
     share->setRange(0, 100);
-    share->setLabelFormat(QStringLiteral("%d%%"));
+    //: Labels of the chart's percentage axis, printf style: "%d" the number,
+    //: "%%" the percent sign ("60%"). ASCII only: Qt Charts garbles any other
+    //: character here, a non-breaking space too.
+    share->setLabelFormat(tr("%d%%"));
     share->setTickCount(6);
     chart->addAxis(time, Qt::AlignBottom);
     chart->addAxis(share, Qt::AlignLeft);

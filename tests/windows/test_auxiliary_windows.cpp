@@ -139,6 +139,31 @@ private slots:
         QVERIFY(window.isVisible());
     }
 
+    void licenceInEachLanguage_data()
+    {
+        QTest::addColumn<Language>("language");
+        QTest::addColumn<QString>("title");
+        QTest::addRow("English") << Language::English << QStringLiteral("LICENSE AGREEMENT");
+        QTest::addRow("French") << Language::French << QStringLiteral("CONTRAT DE LICENCE");
+    }
+
+    // The agreement is shown in the program's language, and every line of
+    // it fits the box, which does not wrap.
+    void licenceInEachLanguage()
+    {
+        QFETCH(Language, language);
+        QFETCH(QString, title);
+        applyProgramFonts();
+        Form3 licence(true, language);
+        licence.show();
+        const auto *text = child<QPlainTextEdit>(licence, "Text1");
+        QVERIFY(text->toPlainText().startsWith(title));
+        const int room = text->viewport()->width() - 2 * int(text->document()->documentMargin());
+        for (const QString &line : text->toPlainText().split(u'\n'))
+            QVERIFY2(text->fontMetrics().horizontalAdvance(line) <= room, qPrintable(line));
+        licence.hide();
+    }
+
     void firstRunAsksOnce()
     {
         removeSettings();

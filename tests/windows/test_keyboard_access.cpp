@@ -16,6 +16,17 @@ QString focusName()
     return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
 }
 
+const QLocale english(QLocale::English, QLocale::Canada);
+const QLocale french(QLocale::French, QLocale::Canada);
+
+// A window that speaks the language of locale, as on a first start there.
+std::unique_ptr<Form1> openInLocale(const QLocale &locale)
+{
+    Seams seams = testSeams();
+    seams.locale = locale;
+    return openWindow(std::move(seams));
+}
+
 } // namespace
 
 class KeyboardAccessTest : public QObject {
@@ -28,16 +39,42 @@ private slots:
 
     void cleanup() { verifyNoWindowLeft(); }
 
+    // The access keys each language gives the buttons, and the caption that
+    // replaces "Finish" in a review.
+    void wholeTestFromTheKeyboard_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<Qt::Key>("start");
+        QTest::addColumn<Qt::Key>("next");
+        QTest::addColumn<Qt::Key>("previous");
+        QTest::addColumn<Qt::Key>("finish");
+        QTest::addColumn<Qt::Key>("clear");
+        QTest::addColumn<Qt::Key>("redo");
+        QTest::addColumn<QString>("scores");
+        QTest::addRow("English") << english << Qt::Key_S << Qt::Key_N << Qt::Key_P << Qt::Key_F
+                                 << Qt::Key_C << Qt::Key_R << QStringLiteral("Scores");
+        QTest::addRow("French") << french << Qt::Key_C << Qt::Key_S << Qt::Key_P << Qt::Key_T
+                                << Qt::Key_H << Qt::Key_R << QStringLiteral("R\u00e9sultat");
+    }
+
     void wholeTestFromTheKeyboard()
     {
-        const auto owned = openWindow();
+        QFETCH(QLocale, locale);
+        QFETCH(Qt::Key, start);
+        QFETCH(Qt::Key, next);
+        QFETCH(Qt::Key, previous);
+        QFETCH(Qt::Key, finish);
+        QFETCH(Qt::Key, clear);
+        QFETCH(Qt::Key, redo);
+        QFETCH(QString, scores);
+        const auto owned = openInLocale(locale);
         Form1 &window = *owned;
         QApplication::setActiveWindow(&window);
         QVERIFY(QTest::qWaitForWindowActive(&window));
         const PracticeTest &test = window.practiceTest();
         QCOMPARE(focusName(), QStringLiteral("Command2"));
 
-        press(window, Qt::Key_S, Qt::AltModifier);
+        press(window, start, Qt::AltModifier);
         QVERIFY(!test.testIdle());
         QCOMPARE(focusName(), QStringLiteral("Option1_0"));
         press(window, Qt::Key_2);
@@ -45,12 +82,12 @@ private slots:
         QCOMPARE(focusName(), QStringLiteral("Option1_1"));
         press(window, Qt::Key_D);
         QCOMPARE(test.currentItem().chosenOption, 3);
-        press(window, Qt::Key_N, Qt::AltModifier);
+        press(window, next, Qt::AltModifier);
         QCOMPARE(test.currentPos(), 2);
         QCOMPARE(focusName(), QStringLiteral("Option1_0")); // still among the answers
         press(window, Qt::Key_A);
         QCOMPARE(test.currentItem().chosenOption, 0);
-        press(window, Qt::Key_P, Qt::AltModifier);
+        press(window, previous, Qt::AltModifier);
         QCOMPARE(test.currentPos(), 1);
         QCOMPARE(focusName(), QStringLiteral("Option1_3")); // on the recorded answer
 
@@ -62,7 +99,7 @@ private slots:
         {
             const ScriptedAnswer yes(Answer::Yes);
             const ModalAnswerer closeScores("Command1");
-            press(window, Qt::Key_F, Qt::AltModifier);
+            press(window, finish, Qt::AltModifier);
             QTRY_VERIFY(closeScores.answered());
         }
         QVERIFY(test.isReviewing());
@@ -71,12 +108,12 @@ private slots:
         QCOMPARE(window.focusWidget()->objectName(), QStringLiteral("Label2"));
         QVERIFY(child<QWidget>(window, "Command7")->isEnabled());
 
-        // In the review Alt+F shows the scores again, as the tooltip says,
-        // though "Scores" has no access key of its own.
-        QCOMPARE(child<QAbstractButton>(window, "Command6")->text(), QStringLiteral("Scores"));
+        // In the review the key of Finish shows the scores again, as the
+        // tooltip says, though "Scores" has no access key of its own.
+        QCOMPARE(child<QAbstractButton>(window, "Command6")->text(), scores);
         {
             const ModalAnswerer closeScores("Command1");
-            press(window, Qt::Key_F, Qt::AltModifier);
+            press(window, finish, Qt::AltModifier);
             QTRY_VERIFY(closeScores.answered());
         }
 
@@ -88,10 +125,10 @@ private slots:
 
         {
             const ScriptedAnswer cancel(Answer::Cancel);
-            press(window, Qt::Key_C, Qt::AltModifier);
+            press(window, clear, Qt::AltModifier);
             QVERIFY(cancel.wasAsked());
         }
-        press(window, Qt::Key_R, Qt::AltModifier);
+        press(window, redo, Qt::AltModifier);
         QVERIFY(!test.testIdle());
         QCOMPARE(test.currentPos(), 1);
 
@@ -103,11 +140,19 @@ private slots:
         QCOMPARE(test.currentItem().chosenOption, chosenBefore);
     }
 
-    // Alt and a letter always means one thing: at start, in a test, in an
-    // exam and in their reviews.
+    void accessKeysNeverCollide_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addRow("English") << english;
+        QTest::addRow("French") << french;
+    }
+
+    // Alt and a letter always means one thing, in every language: at start,
+    // in a test, in an exam and in their reviews; so does a letter in a menu.
     void accessKeysNeverCollide()
     {
-        const auto window = openWindow();
+        QFETCH(QLocale, locale);
+        const auto window = openInLocale(locale);
         verifyAccessKeysDiffer(*window);
         click(*window, "Command2");
         verifyAccessKeysDiffer(*window);

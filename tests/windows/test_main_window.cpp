@@ -116,11 +116,21 @@ private slots:
         QVERIFY(child<QWidget>(*window, "Command3")->isEnabled());
     }
 
+    void longestTextsFit_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addRow("English") << QLocale(QLocale::English, QLocale::Canada);
+        QTest::addRow("French") << QLocale(QLocale::French, QLocale::Canada);
+    }
+
     // Every built-in text fits its rectangle, wrapping where one line is not
-    // enough.
+    // enough, in either language.
     void longestTextsFit()
     {
-        const auto window = openWindow();
+        QFETCH(QLocale, locale);
+        Seams seams = testSeams();
+        seams.locale = locale;
+        const auto window = openWindow(std::move(seams));
         auto *sizes = child<QComboBox>(*window, "Combo1");
         QStyleOptionComboBox comboOption;
         comboOption.initFrom(sizes);

@@ -16,6 +16,7 @@
 #include <QKeySequence>
 #include <QLabel>
 #include <QMainWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMultiMap>
 #include <QSettings>
@@ -309,14 +310,41 @@ inline QMultiMap<QKeySequence, QString> accessKeysOnView(const QWidget &window)
     return keys;
 }
 
-// Fails, naming them, when two things on view take the same access key.
-inline void verifyAccessKeysDiffer(const QWidget &window)
+// Fails, naming them, when two of these take the same key.
+inline void verifyKeysDiffer(const QMultiMap<QKeySequence, QString> &keys)
 {
-    const QMultiMap<QKeySequence, QString> keys = accessKeysOnView(window);
     for (const QKeySequence &key : keys.uniqueKeys())
         QVERIFY2(keys.count(key) == 1,
                  qPrintable(key.toString() + QStringLiteral(" is taken by ") +
                             QStringList(keys.values(key)).join(QStringLiteral(" and "))));
+}
+
+// Fails when two items of one menu, or of one of its submenus, take the same
+// access key; items of different menus may share one.
+inline void verifyMenuKeysDiffer(const QMenu &menu)
+{
+    QMultiMap<QKeySequence, QString> keys;
+    for (const QAction *action : menu.actions()) {
+        if (!action->isVisible())
+            continue;
+        const QKeySequence key = QKeySequence::mnemonic(action->text());
+        if (!key.isEmpty())
+            keys.insert(key, action->text());
+        if (action->menu())
+            verifyMenuKeysDiffer(*action->menu());
+    }
+    verifyKeysDiffer(keys);
+}
+
+// Fails, naming them, when two things on view take the same access key, or
+// two items of one of the window's menus do.
+inline void verifyAccessKeysDiffer(const QWidget &window)
+{
+    verifyKeysDiffer(accessKeysOnView(window));
+    if (const auto *main = qobject_cast<const QMainWindow *>(&window))
+        for (const QAction *action : main->menuBar()->actions())
+            if (action->menu())
+                verifyMenuKeysDiffer(*action->menu());
 }
 
 // Finishes the test on view and closes the result window.

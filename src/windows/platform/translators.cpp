@@ -6,6 +6,20 @@
 
 namespace veltrano::platform {
 
+namespace {
+
+// Dates and numbers follow the program's language: the system's conventions
+// where the system speaks that language, else Canada's.
+QLocale localeOf(Language language)
+{
+    const QLocale::Language spoken =
+        language == Language::French ? QLocale::French : QLocale::English;
+    const QLocale system = QLocale::system();
+    return system.language() == spoken ? system : QLocale(spoken, QLocale::Canada);
+}
+
+} // namespace
+
 Translators::~Translators()
 {
     removeAll();
@@ -23,6 +37,7 @@ void Translators::removeAll()
 void Translators::use(Language language)
 {
     removeAll();
+    QLocale::setDefault(localeOf(language));
     if (language == Language::English)
         return;
     const QLocale french(QLocale::French, QLocale::Canada);

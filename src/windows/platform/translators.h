@@ -18,7 +18,8 @@ public:
     Translators(const Translators &) = delete;
     Translators &operator=(const Translators &) = delete;
 
-    // English needs no translation: it removes them.
+    // English needs no translation: it removes them. Dates and numbers
+    // (QLocale()) follow the language too.
     void use(Language language);
 
 private:
