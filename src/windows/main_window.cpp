@@ -62,6 +62,8 @@ Form1::~Form1()
 void Form1::Form_Load()
 {
     setWindowTitle(QString::fromLatin1(programTitle));
+    // The chapter menu is worded from the bank: it is read first.
+    inlineread();
     retranslateUi();
     Combo1->setCurrentIndex(0);
 
@@ -86,7 +88,6 @@ void Form1::Form_Load()
 
     Frame1->hide();
     Command2->setFocus();
-    inlineread();
     mlangEn->setChecked(language_ == Language::English);
     mlangFr->setChecked(language_ == Language::French);
     test_.setRedoRequested(false);
@@ -119,7 +120,7 @@ void Form1::setLanguage(Language language)
     language_ = language;
     // The questions keep their numbers in every language: the test on view
     // and the history stay as they are, only their words change.
-    bank_.inlineread(language);
+    inlineread();
     translators_.use(language); // every window rewords itself (LanguageChange)
     QString reason;
     if (!settings_.write(settings::section, settings::languageKey,
@@ -141,8 +142,6 @@ void Form1::changeEvent(QEvent *event)
 void Form1::inlineread()
 {
     bank_.inlineread(language_);
-    // The chapter menu names the bank's chapters and counts their questions.
-    retranslatePracticeMenu();
 }
 
 void Form1::Command1_Click()
@@ -260,11 +259,7 @@ void Form1::showNewTest()
 void Form1::updateStateCaptions()
 {
     Command2->setText(test_.state() == TestState::Running ? tr("Re&start") : tr("&Start"));
-    const QString finish = tr("&Finish");
-    Command6->setText(test_.isReviewing() ? tr("Scores") : finish);
-    // The scores come back on the key that finished the test, whatever
-    // letter the program's language gives it.
-    scoresShortcut_->setKey(QKeySequence::mnemonic(finish));
+    Command6->setText(test_.isReviewing() ? tr("Scores") : tr("&Finish"));
     Command6->setToolTip(test_.isReviewing() ? tr("See your score again (Alt+F)")
                                              : tr("Finish the test and see your score (Alt+F)"));
     scoresShortcut_->setEnabled(test_.isReviewing());
@@ -377,8 +372,7 @@ void Form1::keyPressEvent(QKeyEvent *event)
     }
     // Choosing by key is moving on from the question: screen readers now
     // hear only the choice, even when the focus was on it already.
-    for (WrappingRadioButton *option : Option1)
-        option->setSpokenLabel(nullptr);
+    questionHeard();
     Option1.at(slot)->click();
     platform::announceFocus(Option1.at(slot));
 }

@@ -143,6 +143,9 @@ private:
     // The size list's label speaks the size chosen, and a change is heard.
     void describeSizeList();
     void followFocus(QWidget *old, QWidget *now);
+    // Once the answers are left or one is chosen by key, they stop
+    // repeating the question to screen readers.
+    void questionHeard();
     QString textToReadAloud() const;
 
     void inlineread();

@@ -68,9 +68,8 @@ void Form1::describeVerdict(const Verdict &verdict)
     verdictHeard_ = Captions::spokenVerdict(verdict);
     if (!LabelExplanation->text().isEmpty())
         verdictHeard_ += u' ' + LabelExplanation->text();
-    Label2->setAccessibleName(
-        Captions::spokenQuestion(test_.currentItem(), test_.testSize(), bank_) + u' ' +
-        verdictHeard_);
+    // The question as describeQuestion() worded it, then its verdict.
+    Label2->setAccessibleName(Label1->accessibleName() + u' ' + verdictHeard_);
     for (int slot = 1; slot <= 4; ++slot)
         Option1.at(slot - 1)->setAccessibleDescription(Captions::choiceMark(verdict, slot));
     Image2->setAccessibleName(
@@ -94,6 +93,11 @@ void Form1::followFocus(QWidget *old, QWidget *)
     // Once the user moves on from the answers, the question has been heard.
     if (movingFocus_ || std::find(Option1.begin(), Option1.end(), old) == Option1.end())
         return;
+    questionHeard();
+}
+
+void Form1::questionHeard()
+{
     for (WrappingRadioButton *option : Option1)
         option->setSpokenLabel(nullptr);
 }

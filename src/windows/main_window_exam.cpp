@@ -82,6 +82,8 @@ void Form1::mexam_Click()
 {
     if (!confirmCancel() || !test_.startExam(citizenshipExam, *seams_.clock))
         return;
+    // The notice counts the minutes of the exam now running.
+    retranslateExam();
     showNewTest();
 }
 
@@ -97,7 +99,7 @@ void Form1::followExamState()
         TimerExam->stop();
         return;
     }
-    retranslateExam();
+    showTimeLeft();
     showFlags();
     scheduleExamTick();
 }

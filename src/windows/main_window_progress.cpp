@@ -105,9 +105,7 @@ void Form1::recordFinishedTest()
 
 void Form1::mweakest_Click()
 {
-    if (test_.restartNeedsConfirmation() &&
-        !platform::MessageBox::askYesNo(this,
-                                        tr("Do you want to cancel the current practice test?")))
+    if (!confirmCancel())
         return;
     StoreStatus status;
     const QList<QuestionRecord> records = progress().questionRecords(&status);

@@ -11,8 +11,10 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMenu>
+#include <QShortcut>
 
 namespace veltrano {
 
@@ -41,6 +43,9 @@ void Form1::retranslateUi()
     mlic->setText(tr("&License"));
     other->setText(tr("&Other Info"));
     mexit->setText(tr("E&xit"));
+    // The scores come back in a review on the key that finished the test,
+    // whatever letter the program's language gives it.
+    scoresShortcut_->setKey(QKeySequence::mnemonic(tr("&Finish")));
     //: "&License" takes Alt+L and "Fla&g for review" Alt+G
     mlanguage->setTitle(tr("Lang&uage"));
     retranslatePracticeMenu();

@@ -39,7 +39,6 @@ public:
     // file $XDG_CONFIG_HOME/OrviTest.conf, then those of $XDG_CONFIG_DIRS.
     static Files nativeFiles(const QString &organisation, const QString &application);
 
-    QString fileName() const { return files_.written; }
     std::optional<QString> read(const QString &section, const QString &key);
     bool update(const QString &section, const QString &key, const QString &fallback,
                 const SettingsStore::Change &change, QString *error);

@@ -62,8 +62,7 @@ QString describeFailure(const QSettings &settings)
 } // namespace
 
 QtSettings::QtSettings(QString name, QString iniFilePath)
-    : name_(std::move(name)), iniFilePath_(std::move(iniFilePath)),
-      fileName_(openSettings(name_, iniFilePath_)->fileName())
+    : name_(std::move(name)), iniFilePath_(std::move(iniFilePath))
 {
 }
 

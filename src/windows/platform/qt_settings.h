@@ -17,7 +17,6 @@ class QtSettings {
 public:
     explicit QtSettings(QString name, QString iniFilePath = {});
 
-    QString fileName() const { return fileName_; }
     std::optional<QString> read(const QString &section, const QString &key) const;
     bool update(const QString &section, const QString &key, const QString &fallback,
                 const SettingsStore::Change &change, QString *error);
@@ -26,7 +25,6 @@ public:
 private:
     QString name_;
     QString iniFilePath_; // empty: the native store
-    QString fileName_;
 };
 
 } // namespace veltrano::platform

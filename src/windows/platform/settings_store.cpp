@@ -59,11 +59,6 @@ bool SettingsStore::update(const QString &section, const QString &key, const QSt
     return backend_->update(section, key, fallback, change, error);
 }
 
-QString SettingsStore::fileName() const
-{
-    return backend_->fileName();
-}
-
 QStringList SettingsStore::takeNotices()
 {
     return backend_->takeNotices();

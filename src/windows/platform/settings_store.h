@@ -47,9 +47,6 @@ public:
     bool update(const QString &section, const QString &key, const QString &fallback,
                 const Change &change, QString *error = nullptr);
 
-    // Where the values live, for messages.
-    QString fileName() const;
-
     // What the store did on its own since the last call, each to be told to
     // the user once: a file that could not be read was kept aside.
     QStringList takeNotices();
