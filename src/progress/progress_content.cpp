@@ -57,7 +57,8 @@ ContentCheck checkContent(const QSqlDatabase &db, int questionCount)
          QStringLiteral("SELECT max(id) FROM tests GROUP BY uid HAVING count(*) > 1"
                         " ORDER BY 1 LIMIT 1")},
         {ContentFault::UnknownKind,
-         QStringLiteral("SELECT id FROM tests WHERE kind NOT IN (%1) ORDER BY id LIMIT 1")
+         QStringLiteral("SELECT id FROM tests WHERE kind IS NULL OR kind NOT IN (%1)"
+                        " ORDER BY id LIMIT 1")
              .arg(kinds)},
         {ContentFault::OrphanAnswer,
          QStringLiteral("SELECT test_id FROM answers WHERE test_id NOT IN (SELECT id FROM tests)"

@@ -10,9 +10,6 @@ namespace veltrano {
 
 namespace {
 
-// The first bytes of every SQLite database file.
-const QByteArray sqliteHeader("SQLite format 3\0", 16);
-
 // Step n brings a database from version n - 1 to version n.
 const QList<QStringList> migrations{
     {
@@ -69,10 +66,16 @@ bool startsAsDatabase(const QString &path)
         return true;
     if (!file.open(QIODevice::ReadOnly))
         return true; // opening will fail and say why
-    return file.read(sqliteHeader.size()) == sqliteHeader;
+    return hasSqliteHeader(file);
 }
 
 } // namespace
+
+bool hasSqliteHeader(QIODevice &file)
+{
+    static const QByteArray header("SQLite format 3\0", 16);
+    return file.read(header.size()) == header;
+}
 
 bool runSql(QSqlQuery &query, const QString &sql, const QVariantList &values)
 {

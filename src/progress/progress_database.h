@@ -2,6 +2,7 @@
 
 #include "progress/progress_store.h"
 
+#include <QIODevice>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -18,6 +19,9 @@ bool runSql(QSqlQuery &query, const QString &sql, const QVariantList &values = {
 
 // Whether SQLite said the file is not a database or is corrupt.
 bool isBrokenFile(const QSqlError &error);
+
+// Whether the bytes read from a file's start begin as every SQLite database.
+bool hasSqliteHeader(QIODevice &file);
 
 // One named connection to one SQLite file, opened on first use: WAL
 // journal, synchronous commits, a busy timeout for other copies of the

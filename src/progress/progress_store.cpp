@@ -135,7 +135,8 @@ ProgressStatistics ProgressStore::statistics(const QuestionBank &bank, StoreStat
     stats.questionCount = bank.questionCount();
     stats.examPassMark = citizenshipExam.passMark;
     stats.examQuestionCount = citizenshipExam.questionCount;
-    const QList<QuestionRecord> records = questionRecords(status);
+    StoreStatus read;
+    const QList<QuestionRecord> records = questionRecords(&read);
     for (int chapter = 1; chapter <= QuestionBank::chapterCount; ++chapter)
         stats.chapters.append({chapter, 0, 0});
     for (int q = 1; q < records.size() && q <= bank.questionCount(); ++q) {
@@ -153,7 +154,9 @@ ProgressStatistics ProgressStore::statistics(const QuestionBank &bank, StoreStat
     std::stable_sort(stats.mostMissed.begin(), stats.mostMissed.end(),
                      [](const auto &a, const auto &b) { return a.misses > b.misses; });
     stats.mostMissed = stats.mostMissed.mid(0, 10);
-    if (status && !status->ok())
+    if (status)
+        *status = read;
+    if (!read.ok())
         return stats;
 
     QSqlQuery query(db_->connection());

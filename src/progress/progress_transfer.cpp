@@ -14,8 +14,6 @@ namespace veltrano {
 
 namespace {
 
-const QByteArray sqliteHeader("SQLite format 3\0", 16);
-
 ImportOutcome refused(ImportProblem problem, QString detail = {})
 {
     ImportOutcome outcome;
@@ -65,7 +63,7 @@ public:
         QFile source(file);
         if (!source.open(QIODevice::ReadOnly))
             return refused(ImportProblem::Unreadable, source.errorString());
-        if (source.read(sqliteHeader.size()) != sqliteHeader)
+        if (!hasSqliteHeader(source))
             return refused(ImportProblem::NotProgressFile);
         source.close();
         const QString copy = dir_.filePath(QStringLiteral("import.sqlite"));
@@ -190,7 +188,10 @@ ImportOutcome ProgressStore::importFrom(const QString &file)
     };
     for (const QString &sql : merge)
         ok = ok && runSql(query, sql);
-    if (ok && runSql(query, QStringLiteral("SELECT count(*) FROM new_tests")) && query.next())
+    // A count that cannot be read fails the merge: the per-question records
+    // would otherwise not be worked out again for the tests it added.
+    ok = ok && runSql(query, QStringLiteral("SELECT count(*) FROM new_tests")) && query.next();
+    if (ok)
         outcome.testsAdded = query.value(0).toInt();
     outcome.testsAlreadyHere = total - outcome.testsAdded;
     QSqlError error = query.lastError();

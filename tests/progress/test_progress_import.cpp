@@ -155,6 +155,12 @@ private slots:
         copyWith("kind", {"UPDATE tests SET kind = 'party' WHERE id = 3"});
         QTest::addRow("unknown kind")
             << "kind" << int(ImportProblem::BadContent) << int(ContentFault::UnknownKind);
+        // A table made by hand, without the NOT NULL the program declares.
+        copyWith("blank-kind", {"CREATE TABLE loose AS SELECT * FROM tests", "DROP TABLE tests",
+                                "ALTER TABLE loose RENAME TO tests",
+                                "UPDATE tests SET kind = NULL WHERE id = 3"});
+        QTest::addRow("blank kind")
+            << "blank-kind" << int(ImportProblem::BadContent) << int(ContentFault::UnknownKind);
         copyWith("question", {"UPDATE answers SET question = 999 WHERE test_id = 2"});
         QTest::addRow("question out of range")
             << "question" << int(ImportProblem::BadContent) << int(ContentFault::BadAnswer);
