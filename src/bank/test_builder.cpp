@@ -26,12 +26,24 @@ TestItems itemsFor(const OneBasedList<int> &picks, int size, const QuestionBank 
     return items;
 }
 
+// A test of the first testSize questions of the pool, shuffled.
+TestItems drawn(OneBasedList<int> pool, int testSize, const QuestionBank &bank,
+                RandomSource &random)
+{
+    const int size = std::min(testSize, pool.count());
+    if (size < 1)
+        return {};
+    shuffle(pool, random);
+    return itemsFor(pool, size, bank, random);
+}
+
 } // namespace
 
 void fillTestItem(TestItem &item, int question, int position, const QuestionBank &bank,
                   RandomSource &random)
 {
     item.chosenOption = -1;
+    item.flaggedForReview = false;
     item.question = question;
     item.position = position;
     item.slotChoice = {0, 1, 2, 3, 4};
@@ -52,14 +64,10 @@ void fillTestItem(TestItem &item, int question, int position, const QuestionBank
 
 TestItems buildTest(const QuestionBank &bank, int testSize, RandomSource &random)
 {
-    const int size = std::min(testSize, bank.questionCount());
-    if (size < 1)
-        return {};
     OneBasedList<int> picks;
     for (int q = 1; q <= bank.questionCount(); ++q)
         picks.append(q);
-    shuffle(picks, random);
-    return itemsFor(picks, size, bank, random);
+    return drawn(std::move(picks), testSize, bank, random);
 }
 
 TestItems buildRedoTest(const QuestionBank &bank, const WrongFlags &flags, RandomSource &random)
@@ -68,8 +76,8 @@ TestItems buildRedoTest(const QuestionBank &bank, const WrongFlags &flags, Rando
     for (int q = 1; q <= bank.questionCount(); ++q)
         if (flags.isFlagged(q))
             picks.append(q);
-    shuffle(picks, random);
-    return itemsFor(picks, picks.count(), bank, random);
+    const int size = picks.count();
+    return drawn(std::move(picks), size, bank, random);
 }
 
 OneBasedList<int> chapterQuestions(const QuestionBank &bank, int chapter)
@@ -84,12 +92,7 @@ OneBasedList<int> chapterQuestions(const QuestionBank &bank, int chapter)
 TestItems buildChapterTest(const QuestionBank &bank, int chapter, int testSize,
                            RandomSource &random)
 {
-    OneBasedList<int> picks = chapterQuestions(bank, chapter);
-    const int size = std::min(testSize, picks.count());
-    if (size < 1)
-        return {};
-    shuffle(picks, random);
-    return itemsFor(picks, size, bank, random);
+    return drawn(chapterQuestions(bank, chapter), testSize, bank, random);
 }
 
 std::array<int, QuestionBank::chapterCount + 1> chapterQuotas(const QuestionBank &bank,
@@ -133,8 +136,8 @@ TestItems buildExamTest(const QuestionBank &bank, int testSize, RandomSource &ra
         for (int k = 1; k <= quotas.at(c); ++k)
             picks.append(chapter.at(k));
     }
-    shuffle(picks, random);
-    return itemsFor(picks, picks.count(), bank, random);
+    const int size = picks.count();
+    return drawn(std::move(picks), size, bank, random);
 }
 
 TestItems buildTestOf(const QuestionBank &bank, const QList<int> &questions, RandomSource &random)
@@ -143,8 +146,8 @@ TestItems buildTestOf(const QuestionBank &bank, const QList<int> &questions, Ran
     for (const int q : questions)
         if (q >= 1 && q <= bank.questionCount())
             picks.append(q);
-    shuffle(picks, random);
-    return itemsFor(picks, picks.count(), bank, random);
+    const int size = picks.count();
+    return drawn(std::move(picks), size, bank, random);
 }
 
 } // namespace veltrano

@@ -121,10 +121,14 @@ private slots:
         QCOMPARE(item.position, 3);
         QCOMPARE(item.question, 12);
         QCOMPARE(item.correctSlot, 1);
-        // Eight swaps of slots 1 and 4 cancel out.
+        // Eight swaps of slots 1 and 4 cancel out; an item filled again is
+        // a new question, answered and flagged by no one.
+        item.chosenOption = 2;
+        item.flaggedForReview = true;
         ScriptedRandomSource oneFour({0.0, 0.99});
         fillTestItem(item, 12, 3, bank, oneFour);
         QCOMPARE(item.correctSlot, 1);
+        QVERIFY(!item.isAnswered() && !item.flaggedForReview);
         // One swap of slots 1 and 4, then seven that change nothing.
         QList<double> draws(16, 0.0);
         draws[1] = 0.99;
