@@ -26,7 +26,8 @@ private slots:
     void startWholeBankTest()
     {
         PracticeTest test(bank, random);
-        QBENCHMARK {
+        QBENCHMARK
+        {
             test.start(TestKind::Sized, 165);
         }
         QCOMPARE(test.testSize(), 165);
@@ -39,7 +40,8 @@ private slots:
         do { // every question answered, some of them right
             test.choose(test.currentPos() % 4, true);
         } while (test.next());
-        QBENCHMARK {
+        QBENCHMARK
+        {
             test.finish(true);
         }
         QCOMPARE(test.correctCount() + test.wrongCount(), 165);
@@ -53,7 +55,8 @@ private slots:
         test.loadHistory(emptyHistory(165));
         test.start(TestKind::Sized, 165);
         test.finish(false);
-        QBENCHMARK {
+        QBENCHMARK
+        {
             QString stored;
             store.update(QStringLiteral("aaa"), QStringLiteral("redo"), emptyHistory(165),
                          [&](const QString &now) { return stored = test.mergedHistory(now); });

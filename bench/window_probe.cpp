@@ -112,18 +112,18 @@ public:
         if (!damage || !damage->present)
             fail("the X server has no DAMAGE extension");
         damageNotify_ = damage->first_event + XCB_DAMAGE_NOTIFY;
-        std::free(xcb_damage_query_version_reply(
-            connection_,
-            xcb_damage_query_version(connection_, XCB_DAMAGE_MAJOR_VERSION,
-                                     XCB_DAMAGE_MINOR_VERSION),
-            nullptr));
+        std::free(xcb_damage_query_version_reply(connection_,
+                                                 xcb_damage_query_version(connection_,
+                                                                          XCB_DAMAGE_MAJOR_VERSION,
+                                                                          XCB_DAMAGE_MINOR_VERSION),
+                                                 nullptr));
 
         // Every top-level window is a child of the root (no window manager
         // runs): its creation and mapping reach us from here on. The round
         // trip makes sure the server has the selection before the fork.
         const uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
-        xcb_void_cookie_t cookie = xcb_change_window_attributes_checked(
-            connection_, root_, XCB_CW_EVENT_MASK, &mask);
+        xcb_void_cookie_t cookie =
+            xcb_change_window_attributes_checked(connection_, root_, XCB_CW_EVENT_MASK, &mask);
         if (xcb_generic_error_t *error = xcb_request_check(connection_, cookie)) {
             std::free(error);
             fail("cannot watch the root window");
@@ -154,8 +154,10 @@ public:
             }
             const auto until = settleEnd ? *settleEnd : deadline;
             const int waitMs = std::max<int>(
-                0, std::min<long>(20, std::chrono::duration_cast<std::chrono::milliseconds>(
-                                          until - now).count() + 1));
+                0,
+                std::min<long>(
+                    20, std::chrono::duration_cast<std::chrono::milliseconds>(until - now).count() +
+                            1));
             pollfd fd{xcb_get_file_descriptor(connection_), POLLIN, 0};
             ::poll(&fd, 1, waitMs);
             while (xcb_generic_event_t *event = xcb_poll_for_event(connection_)) {

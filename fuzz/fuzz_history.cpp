@@ -67,16 +67,15 @@ void checkHistory(const QString &stored, int count)
     const QString empty = veltrano::emptyHistory(count);
     check(empty.size() == count && empty == QString(count, u'0'),
           "empty history is not count zeros", count);
-    check(veltrano::decodeHistory(empty, count) == WrongFlags{}, "empty history has flags",
-          count);
+    check(veltrano::decodeHistory(empty, count) == WrongFlags{}, "empty history has flags", count);
 }
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(data),
-                                                     static_cast<qsizetype>(size));
+    const QByteArray bytes =
+        QByteArray::fromRawData(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
     // The settings file is read as UTF-8 on most systems; Latin-1 gives every
     // byte its own character, so both reach different corners.
     const std::array<QString, 2> stored{QString::fromUtf8(bytes), QString::fromLatin1(bytes)};

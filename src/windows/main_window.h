@@ -8,9 +8,9 @@
 #include "windows/modules/module_loader.h"
 #include "windows/platform/file_chooser.h"
 #include "windows/platform/settings_store.h"
+#include "windows/platform/speech.h"
 #include "windows/platform/translators.h"
 #include "windows/progress_location.h"
-#include "windows/platform/speech.h"
 
 #include <QLocale>
 #include <QMainWindow>
@@ -101,11 +101,11 @@ private slots:
     void CheckFlag_Click();        // "Flag for review"
     void CheckFlaggedOnly_Click(); // "Flagged only"
     void TimerExam_Timer();        // the exam clock, about once a second
-    void mweakest_Click(); // "&Weakest Questions"
-    void mstats_Click();   // "&Statistics"
-    void mreport_Click();  // "&Print or Save Report…"
-    void mexport_Click();  // "E&xport Progress…"
-    void mimport_Click();  // "&Import Progress…"
+    void mweakest_Click();         // "&Weakest Questions"
+    void mstats_Click();           // "&Statistics"
+    void mreport_Click();          // "&Print or Save Report…"
+    void mexport_Click();          // "E&xport Progress…"
+    void mimport_Click();          // "&Import Progress…"
 
     // "&Read Aloud", F5.
     void readQuestionAloud();
@@ -257,7 +257,7 @@ private:
     QAction *mreport = nullptr;              // "&Print or Save Report…"
     QAction *mexport = nullptr;              // "E&xport Progress…"
     QAction *mimport = nullptr;              // "&Import Progress…"
-    QMenu *mvoice = nullptr;                // "&Voice"
+    QMenu *mvoice = nullptr;                 // "&Voice"
     QAction *mreadaloud = nullptr;           // "&Read Aloud", F5
     QAction *mreadnew = nullptr;             // "Read Every &New Question", checkable
     ReadAloud *readAloud_ = nullptr;

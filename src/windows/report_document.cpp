@@ -43,8 +43,9 @@ std::unique_ptr<QTextDocument> ReportDocument::make(const FinishedTest &test,
                                  .arg(Captions::percentage(correct, total))));
     if (test.kind == QLatin1String("exam"))
         html += QStringLiteral("<h2>%1</h2>")
-                    .arg(escaped(citizenshipExam.passes(correct) ? tr("PASS (the pass mark is %1 of %2)")
-                                                     : tr("FAIL (the pass mark is %1 of %2)"))
+                    .arg(escaped(citizenshipExam.passes(correct)
+                                     ? tr("PASS (the pass mark is %1 of %2)")
+                                     : tr("FAIL (the pass mark is %1 of %2)"))
                              .arg(citizenshipExam.passMark)
                              .arg(total));
     const int wrong = total - correct;
