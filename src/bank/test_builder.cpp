@@ -1,6 +1,7 @@
 #include "bank/test_builder.h"
 
 #include <algorithm>
+#include <limits>
 #include <utility>
 
 namespace veltrano {
@@ -26,9 +27,10 @@ TestItems itemsFor(const OneBasedList<int> &picks, int size, const QuestionBank 
     return items;
 }
 
-// A test of the first testSize questions of the pool, shuffled.
-TestItems drawn(OneBasedList<int> pool, int testSize, const QuestionBank &bank,
-                RandomSource &random)
+// A test of the first testSize questions of the pool, shuffled; of the
+// whole pool unless a size is given.
+TestItems drawn(OneBasedList<int> pool, const QuestionBank &bank, RandomSource &random,
+                int testSize = std::numeric_limits<int>::max())
 {
     const int size = std::min(testSize, pool.count());
     if (size < 1)
@@ -67,7 +69,7 @@ TestItems buildTest(const QuestionBank &bank, int testSize, RandomSource &random
     OneBasedList<int> picks;
     for (int q = 1; q <= bank.questionCount(); ++q)
         picks.append(q);
-    return drawn(std::move(picks), testSize, bank, random);
+    return drawn(std::move(picks), bank, random, testSize);
 }
 
 TestItems buildRedoTest(const QuestionBank &bank, const WrongFlags &flags, RandomSource &random)
@@ -76,8 +78,7 @@ TestItems buildRedoTest(const QuestionBank &bank, const WrongFlags &flags, Rando
     for (int q = 1; q <= bank.questionCount(); ++q)
         if (flags.isFlagged(q))
             picks.append(q);
-    const int size = picks.count();
-    return drawn(std::move(picks), size, bank, random);
+    return drawn(std::move(picks), bank, random);
 }
 
 OneBasedList<int> chapterQuestions(const QuestionBank &bank, int chapter)
@@ -92,7 +93,7 @@ OneBasedList<int> chapterQuestions(const QuestionBank &bank, int chapter)
 TestItems buildChapterTest(const QuestionBank &bank, int chapter, int testSize,
                            RandomSource &random)
 {
-    return drawn(chapterQuestions(bank, chapter), testSize, bank, random);
+    return drawn(chapterQuestions(bank, chapter), bank, random, testSize);
 }
 
 std::array<int, QuestionBank::chapterCount + 1> chapterQuotas(const QuestionBank &bank,
@@ -136,8 +137,7 @@ TestItems buildExamTest(const QuestionBank &bank, int testSize, RandomSource &ra
         for (int k = 1; k <= quotas.at(c); ++k)
             picks.append(chapter.at(k));
     }
-    const int size = picks.count();
-    return drawn(std::move(picks), size, bank, random);
+    return drawn(std::move(picks), bank, random);
 }
 
 TestItems buildTestOf(const QuestionBank &bank, const QList<int> &questions, RandomSource &random)
@@ -146,8 +146,7 @@ TestItems buildTestOf(const QuestionBank &bank, const QList<int> &questions, Ran
     for (const int q : questions)
         if (q >= 1 && q <= bank.questionCount())
             picks.append(q);
-    const int size = picks.count();
-    return drawn(std::move(picks), size, bank, random);
+    return drawn(std::move(picks), bank, random);
 }
 
 } // namespace veltrano
